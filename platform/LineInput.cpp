@@ -1,0 +1,87 @@
+#include "platform/LineInput.h"
+
+#include "platform/RuntimeFailure.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace jestrel {
+
+namespace {
+
+constexpr std::size_t kChunkBytes = 64 * 1024;
+
+} // namespace
+
+LineInput::LineInput(std::string name, Source source, std::size_t maxLineBytes)
+    : m_name(std::move(name))
+    , m_source(std::move(source))
+    , m_maxLineBytes(maxLineBytes)
+{
+}
+
+bool LineInput::fill()
+{
+    if (m_atEnd)
+        return false;
+    // Keep the unread part at the front, then read a chunk behind it.
+    if (m_begin > 0) {
+        std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
+        m_end -= m_begin;
+        m_begin = 0;
+    }
+    if (m_buffer.size() < m_end + kChunkBytes)
+        m_buffer.resize(m_end + kChunkBytes);
+    const std::size_t count = m_source(std::span<char>(m_buffer.data() + m_end, kChunkBytes));
+    m_end += count;
+    m_atEnd = count == 0;
+    return count > 0;
+}
+
+std::optional<std::string_view> LineInput::next()
+{
+    std::size_t scanned = 0;
+    for (;;) {
+        if (m_skipLineFeed && m_begin < m_end) {
+            // The CR that ended the last line was the last byte read; its LF came with this chunk.
+            if (m_buffer[m_begin] == '\n')
+                ++m_begin;
+            m_skipLineFeed = false;
+        }
+        const char *first = m_buffer.data() + m_begin;
+        const char *last = m_buffer.data() + m_end;
+        const char *terminator = std::find_if(first + scanned, last, [](char c) { return c == '\n' || c == '\r'; });
+        const auto length = static_cast<std::size_t>(terminator - first);
+        if (length > m_maxLineBytes) {
+            throw RuntimeFailure::atLine(FailureKind::LineTooLong, m_name, m_lineNumber + 1,
+                                         "the line is longer than " + std::to_string(m_maxLineBytes) + " bytes.");
+        }
+        if (terminator != last) {
+            std::size_t after = length + 1;
+            if (*terminator == '\r') {
+                if (m_begin + after < m_end) {
+                    if (first[after] == '\n')
+                        ++after;
+                } else {
+                    m_skipLineFeed = true;
+                }
+            }
+            const std::string_view line(first, length);
+            m_begin += after;
+            ++m_lineNumber;
+            return line;
+        }
+        scanned = length;
+        if (!fill()) {
+            if (m_begin == m_end)
+                return std::nullopt;
+            // The last line has no terminator.
+            const std::string_view line(m_buffer.data() + m_begin, m_end - m_begin);
+            m_begin = m_end;
+            ++m_lineNumber;
+            return line;
+        }
+    }
+}
+
+} // namespace jestrel

@@ -2,17 +2,19 @@
 
 #include "platform/RuntimeFailure.h"
 
-#include <cerrno>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace jestrel {
+namespace jestrel
+{
 
-namespace {
+namespace
+{
 
 std::string describe(int error)
 {
@@ -44,8 +46,7 @@ std::string fileKind(mode_t mode)
 
 } // namespace
 
-InputFile::InputFile(std::string path)
-    : m_path(std::move(path))
+InputFile::InputFile(std::string path) : m_path(std::move(path))
 {
     // O_NONBLOCK keeps the open itself from waiting for a writer when the path is a FIFO.
     m_fd = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -57,7 +58,8 @@ InputFile::InputFile(std::string path)
         throw RuntimeFailure(FailureKind::FileNotReadable, "Cannot open " + m_path + ": " + describe(error) + ".");
     }
 
-    struct stat status {};
+    struct stat status {
+    };
     if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         const std::string kind = fileKind(status.st_mode);
         ::close(m_fd);

@@ -4,11 +4,13 @@
 #include <span>
 #include <string>
 
-namespace jestrel {
+namespace jestrel
+{
 
 // The one file the program opens ("file number 1"), open for sequential input for as long as
 // this object lives, so it is closed on every way out of a reading.
-class InputFile {
+class InputFile
+{
 public:
     // Fails with FileNotFound, or FileNotReadable when the path is not a readable regular file;
     // a directory, FIFO or device never gets as far as a read that could hang.

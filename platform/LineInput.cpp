@@ -5,18 +5,18 @@
 #include <algorithm>
 #include <cstring>
 
-namespace jestrel {
+namespace jestrel
+{
 
-namespace {
+namespace
+{
 
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
 } // namespace
 
 LineInput::LineInput(std::string name, Source source, std::size_t maxLineBytes)
-    : m_name(std::move(name))
-    , m_source(std::move(source))
-    , m_maxLineBytes(maxLineBytes)
+    : m_name(std::move(name)), m_source(std::move(source)), m_maxLineBytes(maxLineBytes)
 {
 }
 

@@ -7,11 +7,13 @@
 #include <string>
 #include <string_view>
 
-namespace jestrel {
+namespace jestrel
+{
 
 // Splits a byte stream into text lines. CR LF, LF alone and CR alone each end a line; the
 // terminator is not part of the line. Only as much of the stream is read as the lines asked for.
-class LineInput {
+class LineInput
+{
 public:
     // Fills the front of its buffer with the next bytes of the stream; 0 at its end.
     using Source = std::function<std::size_t(std::span<char>)>;

@@ -14,11 +14,13 @@
 
 extern char **environ;
 
-namespace jestrel {
+namespace jestrel
+{
 
-namespace {
+namespace
+{
 
-constexpr std::array kCalculators{"gnome-calculator", "kcalc", "galculator", "xcalc"};
+constexpr std::array kCalculators { "gnome-calculator", "kcalc", "galculator", "xcalc" };
 
 bool onPath(const std::string &program)
 {
@@ -50,12 +52,11 @@ std::string resolve(std::string_view command)
 int SystemLauncher::launch(std::string_view command, int /*windowStyle: the desktop decides how windows start*/)
 {
     std::string program = resolve(command);
-    char *argv[] = {program.data(), nullptr};
+    char *argv[] = { program.data(), nullptr };
     pid_t pid = 0;
     const int error = ::posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ);
     if (error != 0)
-        throw RuntimeFailure(FailureKind::LaunchFailure,
-                             "Cannot start " + program + ": " + std::strerror(error) + ".");
+        throw RuntimeFailure(FailureKind::LaunchFailure, "Cannot start " + program + ": " + std::strerror(error) + ".");
     return static_cast<int>(pid);
 }
 

@@ -2,12 +2,14 @@
 
 #include <string_view>
 
-namespace jestrel {
+namespace jestrel
+{
 
 // Window styles a launched program may be asked to start in.
 inline constexpr int kMinimizedFocusWindowStyle = 2;
 
-class ProgramLauncher {
+class ProgramLauncher
+{
 public:
     virtual ~ProgramLauncher() = default;
 
@@ -17,7 +19,8 @@ public:
 };
 
 // Starts programs of this system. "calc.exe" stands for the desktop's calculator.
-class SystemLauncher final : public ProgramLauncher {
+class SystemLauncher final : public ProgramLauncher
+{
 public:
     int launch(std::string_view command, int windowStyle) override;
 };

@@ -2,12 +2,13 @@
 
 #include <chrono>
 
-namespace jestrel {
+namespace jestrel
+{
 
 void ClockRandom::reseed()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
+    std::seed_seq seed { static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32) };
     m_engine.seed(seed);
 }
 

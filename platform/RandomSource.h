@@ -2,10 +2,12 @@
 
 #include <random>
 
-namespace jestrel {
+namespace jestrel
+{
 
 // The generator every draw uses. Forms hold a reference, so tests can feed exact values.
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
 
@@ -15,7 +17,8 @@ public:
 };
 
 // Reseeded from the high-resolution clock on every reseed().
-class ClockRandom final : public RandomSource {
+class ClockRandom final : public RandomSource
+{
 public:
     void reseed() override;
     float next() override;

@@ -1,10 +1,9 @@
 #include "platform/RuntimeFailure.h"
 
-namespace jestrel {
+namespace jestrel
+{
 
-RuntimeFailure::RuntimeFailure(FailureKind kind, const std::string &message)
-    : std::runtime_error(message)
-    , m_kind(kind)
+RuntimeFailure::RuntimeFailure(FailureKind kind, const std::string &message) : std::runtime_error(message), m_kind(kind)
 {
 }
 

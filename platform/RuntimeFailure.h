@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-namespace jestrel {
+namespace jestrel
+{
 
 enum class FailureKind {
     FileNotFound,
@@ -20,7 +21,8 @@ enum class FailureKind {
 
 // The program's one run-time failure. Nothing in the program's handlers catches it: the
 // start-up code reports what() to the user and ends the program.
-class RuntimeFailure : public std::runtime_error {
+class RuntimeFailure : public std::runtime_error
+{
 public:
     RuntimeFailure(FailureKind kind, const std::string &message);
 

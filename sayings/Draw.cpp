@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace jestrel {
+namespace jestrel
+{
 
 int pickIndex(int count, float unit)
 {

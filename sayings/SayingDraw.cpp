@@ -7,14 +7,17 @@
 #include "sayings/SayingTable.h"
 #include "sayings/SayingsReader.h"
 
-namespace jestrel {
+namespace jestrel
+{
 
-namespace {
+namespace
+{
 
 int readSayingsFile(const std::string &path, SayingTable &table)
 {
     InputFile file(path);
-    LineInput input(path, [&file](std::span<char> buffer) { return file.read(buffer); }, kMaxSayingLineBytes);
+    LineInput input(
+        path, [&file](std::span<char> buffer) { return file.read(buffer); }, kMaxSayingLineBytes);
     return readSayings(input, table);
 }
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-namespace jestrel {
+namespace jestrel
+{
 
 class RandomSource;
 

@@ -2,12 +2,10 @@
 
 #include "platform/RuntimeFailure.h"
 
-namespace jestrel {
-
-SayingTable::SayingTable()
-    : m_slots(kSlotCount)
+namespace jestrel
 {
-}
+
+SayingTable::SayingTable() : m_slots(kSlotCount) { }
 
 std::size_t SayingTable::checked(int index)
 {

@@ -3,11 +3,13 @@
 #include <string>
 #include <vector>
 
-namespace jestrel {
+namespace jestrel
+{
 
 // The sayings of one draw, in slots 0 to 1000. Every access is checked: an index outside the
 // table fails with SubscriptOutOfRange.
-class SayingTable {
+class SayingTable
+{
 public:
     static constexpr int kLowerBound = 0;
     static constexpr int kUpperBound = 1000;

@@ -8,9 +8,11 @@
 #include <optional>
 #include <string>
 
-namespace jestrel {
+namespace jestrel
+{
 
-namespace {
+namespace
+{
 
 struct ParsedCount {
     bool isNumber = false;
@@ -75,9 +77,10 @@ int checkedCount(std::string_view text, const LineInput &input)
         return RuntimeFailure::atLine(kind, input.name(), input.lineNumber(), fault);
     };
     if (!count.isNumber)
-        throw fail(FailureKind::TypeMismatch, "the count " + quoted(text)
-                                                  + " is not a number; the first line must hold the number of "
-                                                    "lines in the file.");
+        throw fail(FailureKind::TypeMismatch,
+                   "the count " + quoted(text)
+                       + " is not a number; the first line must hold the number of "
+                         "lines in the file.");
     if (!count.isWhole)
         throw fail(FailureKind::TypeMismatch, "the count " + quoted(text) + " is not a whole number.");
     if (count.value < kMinSayingCount || count.value > kMaxSayingCount)

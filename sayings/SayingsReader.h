@@ -2,7 +2,8 @@
 
 #include <cstddef>
 
-namespace jestrel {
+namespace jestrel
+{
 
 class LineInput;
 class SayingTable;

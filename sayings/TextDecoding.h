@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-namespace jestrel {
+namespace jestrel
+{
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 

@@ -8,8 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace jestrel {
-namespace {
+namespace jestrel
+{
+namespace
+{
 
 using ::testing::HasSubstr;
 
@@ -29,7 +31,7 @@ TEST(InputFile, ReadsARegularFileToItsEnd)
 {
     test::TempDir dir;
     InputFile file(dir.write("Jestrel.Ini", "2\r\nHello\r\n").string());
-    std::array<char, 64> buffer{};
+    std::array<char, 64> buffer {};
     EXPECT_EQ(file.read(buffer), 10u);
     EXPECT_EQ(file.read(buffer), 0u);
 }
@@ -51,11 +53,11 @@ TEST(InputFile, RefusesWhatIsNotARegularFileWithoutWaiting)
     ASSERT_EQ(::mkfifo((dir.path() / "pipe").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/zero", dir.path() / "zero");
 
-    const std::array<std::pair<const char *, const char *>, 3> cases{{
-        {"folder", "it is a folder, not a text file."},
-        {"pipe", "it is a pipe, not a text file."},
-        {"zero", "it is a device, not a text file."},
-    }};
+    const std::array<std::pair<const char *, const char *>, 3> cases { {
+        { "folder", "it is a folder, not a text file." },
+        { "pipe", "it is a pipe, not a text file." },
+        { "zero", "it is a device, not a text file." },
+    } };
     for (const auto &[name, fault] : cases) {
         SCOPED_TRACE(name);
         const RuntimeFailure failure = openFailure(dir.path() / name);

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-namespace jestrel {
-namespace {
+namespace jestrel
+{
+namespace
+{
 
 std::vector<std::string> allLines(const std::string &bytes, std::size_t step, std::size_t maxLine = 1000)
 {
@@ -21,8 +23,8 @@ std::vector<std::string> allLines(const std::string &bytes, std::size_t step, st
 TEST(LineInput, EndsLinesAtCrLfLfOrCrWhereverReadsSplitThem)
 {
     const std::string text = "one\r\ntwo\nthree\rfour\r\rsix\n\nlast";
-    const std::vector<std::string> expected{"one", "two", "three", "four", "", "six", "", "last"};
-    for (const std::size_t step : {1u, 2u, 3u, 5u, 64u}) {
+    const std::vector<std::string> expected { "one", "two", "three", "four", "", "six", "", "last" };
+    for (const std::size_t step : { 1u, 2u, 3u, 5u, 64u }) {
         SCOPED_TRACE(step);
         EXPECT_EQ(allLines(text, step), expected);
     }
@@ -30,8 +32,8 @@ TEST(LineInput, EndsLinesAtCrLfLfOrCrWhereverReadsSplitThem)
 
 TEST(LineInput, TerminatorAtEndAddsNoEmptyLine)
 {
-    EXPECT_EQ(allLines("a\r\n", 1), std::vector<std::string>{"a"});
-    EXPECT_EQ(allLines("a\r", 1), std::vector<std::string>{"a"});
+    EXPECT_EQ(allLines("a\r\n", 1), std::vector<std::string> { "a" });
+    EXPECT_EQ(allLines("a\r", 1), std::vector<std::string> { "a" });
     EXPECT_TRUE(allLines("", 1).empty());
 }
 

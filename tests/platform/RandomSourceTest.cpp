@@ -3,15 +3,17 @@
 #include <array>
 #include <gtest/gtest.h>
 
-namespace jestrel {
-namespace {
+namespace jestrel
+{
+namespace
+{
 
 TEST(ClockRandom, StaysInTheUnitIntervalAndSpreadsEvenly)
 {
     ClockRandom random;
     random.reseed();
     constexpr int kDraws = 100'000;
-    std::array<int, 10> buckets{};
+    std::array<int, 10> buckets {};
     for (int i = 0; i < kDraws; ++i) {
         const float r = random.next();
         ASSERT_GE(r, 0.0f);
@@ -28,11 +30,11 @@ TEST(ClockRandom, ReseedingStartsAFreshSequence)
     ClockRandom first;
     ClockRandom second;
     first.reseed();
-    std::array<float, 4> a{};
+    std::array<float, 4> a {};
     for (float &r : a)
         r = first.next();
     second.reseed();
-    std::array<float, 4> b{};
+    std::array<float, 4> b {};
     for (float &r : b)
         r = second.next();
     EXPECT_NE(a, b);

@@ -1,12 +1,14 @@
-#include "platform/RandomSource.h"
 #include "sayings/Draw.h"
+#include "platform/RandomSource.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace jestrel {
-namespace {
+namespace jestrel
+{
+namespace
+{
 
 constexpr float kLargestBelowOne = 0x1.fffffep-1f;
 

@@ -1,5 +1,5 @@
-#include "platform/RuntimeFailure.h"
 #include "sayings/SayingDraw.h"
+#include "platform/RuntimeFailure.h"
 #include "support/FixedRandom.h"
 #include "support/TempDir.h"
 
@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
-namespace jestrel {
-namespace {
+namespace jestrel
+{
+namespace
+{
 
 constexpr std::string_view kPlaceholder = "Insert Witty Message Here!";
 
@@ -21,8 +23,9 @@ DrawRun draw(const test::TempDir &dir, test::FixedRandom &random)
 {
     DrawRun run;
     try {
-        drawSaying(random, [&](const std::string &caption) { run.captions.push_back(caption); },
-                   (dir.path() / "Jestrel.Ini").string());
+        drawSaying(
+            random, [&](const std::string &caption) { run.captions.push_back(caption); },
+            (dir.path() / "Jestrel.Ini").string());
     } catch (const RuntimeFailure &failure) {
         run.failure = failure.what();
     }
@@ -33,11 +36,11 @@ TEST(DrawSaying, ShowsThePlaceholderThenTheDrawnSaying)
 {
     test::TempDir dir;
     dir.write("Jestrel.Ini", "4\r\nfirst\r\nsecond\r\nthird\r\n");
-    test::FixedRandom random({0.0f, 0.5f, 0x1.fffffep-1f});
+    test::FixedRandom random({ 0.0f, 0.5f, 0x1.fffffep-1f });
     const std::vector<std::string> expected[] = {
-        {std::string(kPlaceholder), "first"},
-        {std::string(kPlaceholder), "second"},
-        {std::string(kPlaceholder), "third"},
+        { std::string(kPlaceholder), "first" },
+        { std::string(kPlaceholder), "second" },
+        { std::string(kPlaceholder), "third" },
     };
     for (const auto &captions : expected) {
         const DrawRun run = draw(dir, random);
@@ -50,7 +53,7 @@ TEST(DrawSaying, ShowsThePlaceholderThenTheDrawnSaying)
 TEST(DrawSaying, ReadsTheFileAfreshOnEveryDraw)
 {
     test::TempDir dir;
-    test::FixedRandom random({0.0f});
+    test::FixedRandom random({ 0.0f });
     dir.write("Jestrel.Ini", "2\r\nbefore\r\n");
     EXPECT_EQ(draw(dir, random).captions.back(), "before");
     dir.write("Jestrel.Ini", "2\r\nafter\r\n");
@@ -60,20 +63,20 @@ TEST(DrawSaying, ReadsTheFileAfreshOnEveryDraw)
 TEST(DrawSaying, LeavesThePlaceholderOnEveryFailure)
 {
     const std::pair<const char *, const char *> files[] = {
-        {nullptr, "there is no such file"},
-        {"", "the file is empty"},
-        {"abc\r\nx\r\n", "is not a number"},
-        {"1003\r\nx\r\n", "is out of range"},
-        {"5\r\nx\r\n", "but the count on line 1 promises 5 lines"},
+        { nullptr, "there is no such file" },
+        { "", "the file is empty" },
+        { "abc\r\nx\r\n", "is not a number" },
+        { "1003\r\nx\r\n", "is out of range" },
+        { "5\r\nx\r\n", "but the count on line 1 promises 5 lines" },
     };
     for (const auto &[contents, fault] : files) {
         SCOPED_TRACE(fault);
         test::TempDir dir;
         if (contents)
             dir.write("Jestrel.Ini", contents);
-        test::FixedRandom random({0.0f});
+        test::FixedRandom random({ 0.0f });
         const DrawRun run = draw(dir, random);
-        EXPECT_EQ(run.captions, std::vector<std::string>{std::string(kPlaceholder)});
+        EXPECT_EQ(run.captions, std::vector<std::string> { std::string(kPlaceholder) });
         EXPECT_NE(run.failure.find("Jestrel.Ini"), std::string::npos) << run.failure;
         EXPECT_NE(run.failure.find(fault), std::string::npos) << run.failure;
     }

@@ -1,10 +1,12 @@
-#include "platform/RuntimeFailure.h"
 #include "sayings/SayingTable.h"
+#include "platform/RuntimeFailure.h"
 
 #include <gtest/gtest.h>
 
-namespace jestrel {
-namespace {
+namespace jestrel
+{
+namespace
+{
 
 TEST(SayingTable, HoldsSlotsZeroToOneThousandAndChecksEveryAccess)
 {
@@ -14,7 +16,7 @@ TEST(SayingTable, HoldsSlotsZeroToOneThousandAndChecksEveryAccess)
     table.set(1000, "last");
     EXPECT_EQ(table.at(0), "first");
     EXPECT_EQ(table.at(1000), "last");
-    for (const int outside : {-1, 1001}) {
+    for (const int outside : { -1, 1001 }) {
         SCOPED_TRACE(outside);
         EXPECT_THROW(table.at(outside), RuntimeFailure);
         try {

@@ -1,14 +1,16 @@
+#include "sayings/SayingsReader.h"
 #include "platform/LineInput.h"
 #include "platform/RuntimeFailure.h"
 #include "sayings/SayingTable.h"
-#include "sayings/SayingsReader.h"
 #include "support/MemorySource.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
-namespace jestrel {
-namespace {
+namespace jestrel
+{
+namespace
+{
 
 struct Reading {
     int count = 0;
@@ -74,7 +76,7 @@ TEST(ReadSayings, KeepsEmptySayings)
 
 TEST(ReadSayings, AcceptsCountsWrittenAsWholeDecimals)
 {
-    for (const char *count : {"  7 ", "\t7", "+7", "7.0", "7.", "0007", "7.000"}) {
+    for (const char *count : { "  7 ", "\t7", "+7", "7.0", "7.", "0007", "7.000" }) {
         SCOPED_TRACE(count);
         EXPECT_EQ(read(std::string(count) + "\n" + numbered(0, 6).substr(3)).count, 7);
     }
@@ -88,25 +90,25 @@ TEST(ReadSayings, RejectsCountsThatAreNotWholeNumbersInRange)
         const char *message;
     };
     const Case cases[] = {
-        {"abc", FailureKind::TypeMismatch,
-         "Jestrel.Ini, line 1: the count \"abc\" is not a number; the first line must hold the number of lines in the "
-         "file."},
-        {"", FailureKind::TypeMismatch,
-         "Jestrel.Ini, line 1: the count \"\" is not a number; the first line must hold the number of lines in the "
-         "file."},
-        {"1e3", FailureKind::TypeMismatch, nullptr},
-        {"0x10", FailureKind::TypeMismatch, nullptr},
-        {"7 7", FailureKind::TypeMismatch, nullptr},
-        {".", FailureKind::TypeMismatch, nullptr},
-        {"7,0", FailureKind::TypeMismatch, nullptr},
-        {"7.5", FailureKind::TypeMismatch, "Jestrel.Ini, line 1: the count \"7.5\" is not a whole number."},
-        {"1", FailureKind::SubscriptOutOfRange,
-         "Jestrel.Ini, line 1: the count \"1\" is out of range; it counts the lines of the file, this one included, "
-         "and must lie between 2 and 1002."},
-        {"0", FailureKind::SubscriptOutOfRange, nullptr},
-        {"-3", FailureKind::SubscriptOutOfRange, nullptr},
-        {"1003", FailureKind::SubscriptOutOfRange, nullptr},
-        {"99999999999999999999", FailureKind::SubscriptOutOfRange, nullptr},
+        { "abc", FailureKind::TypeMismatch,
+          "Jestrel.Ini, line 1: the count \"abc\" is not a number; the first line must hold the number of lines in the "
+          "file." },
+        { "", FailureKind::TypeMismatch,
+          "Jestrel.Ini, line 1: the count \"\" is not a number; the first line must hold the number of lines in the "
+          "file." },
+        { "1e3", FailureKind::TypeMismatch, nullptr },
+        { "0x10", FailureKind::TypeMismatch, nullptr },
+        { "7 7", FailureKind::TypeMismatch, nullptr },
+        { ".", FailureKind::TypeMismatch, nullptr },
+        { "7,0", FailureKind::TypeMismatch, nullptr },
+        { "7.5", FailureKind::TypeMismatch, "Jestrel.Ini, line 1: the count \"7.5\" is not a whole number." },
+        { "1", FailureKind::SubscriptOutOfRange,
+          "Jestrel.Ini, line 1: the count \"1\" is out of range; it counts the lines of the file, this one included, "
+          "and must lie between 2 and 1002." },
+        { "0", FailureKind::SubscriptOutOfRange, nullptr },
+        { "-3", FailureKind::SubscriptOutOfRange, nullptr },
+        { "1003", FailureKind::SubscriptOutOfRange, nullptr },
+        { "99999999999999999999", FailureKind::SubscriptOutOfRange, nullptr },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.count);
@@ -137,7 +139,8 @@ TEST(ReadSayings, ShortFileNamesWhereItEnds)
 
     EXPECT_STREQ(readFailure("").what(),
                  "Jestrel.Ini, line 1: the file is empty; its first line must hold the number of lines in the file.");
-    EXPECT_STREQ(readFailure("3\r\n").what(), "Jestrel.Ini ends after line 1, but the count on line 1 promises 3 lines.");
+    EXPECT_STREQ(readFailure("3\r\n").what(),
+                 "Jestrel.Ini ends after line 1, but the count on line 1 promises 3 lines.");
 }
 
 TEST(ReadSayings, ReadsEveryLineEndingAndEncoding)
@@ -147,7 +150,8 @@ TEST(ReadSayings, ReadsEveryLineEndingAndEncoding)
     EXPECT_EQ(mixed.table.at(1), "old mac");
     EXPECT_EQ(mixed.table.at(2), "windows");
 
-    const Reading bom = read("\xEF\xBB\xBF" "3\r\nna\xC3\xAFve\r\n\xE2\x80\x9Cquoted\xE2\x80\x9D\r\n");
+    const Reading bom = read("\xEF\xBB\xBF"
+                             "3\r\nna\xC3\xAFve\r\n\xE2\x80\x9Cquoted\xE2\x80\x9D\r\n");
     EXPECT_EQ(bom.count, 3);
     EXPECT_EQ(bom.table.at(0), "na\xC3\xAFve");
 

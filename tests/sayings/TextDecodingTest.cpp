@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-namespace jestrel {
-namespace {
+namespace jestrel
+{
+namespace
+{
 
 TEST(DecodeLine, KeepsValidUtf8)
 {
@@ -21,8 +23,8 @@ TEST(DecodeLine, ReadsAnythingElseAsWindows1252)
 
 TEST(IsValidUtf8, RejectsMalformedSequences)
 {
-    for (const std::string_view bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3", "\xE2\x82",
-                                       "\x80", "\xF5\x80\x80\x80"}) {
+    for (const std::string_view bad : { "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3",
+                                        "\xE2\x82", "\x80", "\xF5\x80\x80\x80" }) {
         SCOPED_TRACE(testing::PrintToString(bad));
         EXPECT_FALSE(isValidUtf8(bad));
     }

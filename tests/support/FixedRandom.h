@@ -4,15 +4,14 @@
 
 #include <deque>
 
-namespace jestrel::test {
+namespace jestrel::test
+{
 
 // Hands out the values it is given, in order, then the last one again.
-class FixedRandom final : public RandomSource {
+class FixedRandom final : public RandomSource
+{
 public:
-    explicit FixedRandom(std::deque<float> values)
-        : m_values(std::move(values))
-    {
-    }
+    explicit FixedRandom(std::deque<float> values) : m_values(std::move(values)) { }
 
     void reseed() override { ++reseeds; }
     float next() override

@@ -5,10 +5,12 @@
 #include <random>
 #include <string_view>
 
-namespace jestrel::test {
+namespace jestrel::test
+{
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
+class TempDir
+{
 public:
     TempDir()
     {
@@ -29,7 +31,8 @@ public:
     std::filesystem::path write(const std::string &name, std::string_view bytes) const
     {
         const auto file = m_path / name;
-        std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
     }
 

@@ -1,0 +1,116 @@
+#include "ui/Frm_JestrelMain.h"
+#include "platform/Twips.h"
+#include "support/CurrentDir.h"
+#include "support/FixedRandom.h"
+#include "support/RecordingLauncher.h"
+#include "support/TempDir.h"
+#include "ui/SayingLabel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace jestrel
+{
+namespace
+{
+
+class MainWindowTest : public testing::Test
+{
+protected:
+    MainWindowTest() : m_cwd(m_dir.path()) { m_dir.write("Jestrel.Ini", "4\r\nfirst\r\nsecond\r\nthird\r\n"); }
+    void TearDown() override
+    {
+        m_window.reset();
+        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    template<class T> T *child(const QString &name) const
+    {
+        T *found = m_window->findChild<T *>(name);
+        EXPECT_TRUE(found) << name.toStdString();
+        return found;
+    }
+    QString caption() const { return child<QLabel>(u"Lbl_Jestrel"_s)->text(); }
+    void clickPicture() { QTest::mouseClick(child<QLabel>(u"Picture1"_s), Qt::LeftButton, {}, QPoint(10, 10)); }
+
+    test::TempDir m_dir;
+    test::CurrentDir m_cwd;
+    test::FixedRandom m_random { { 0.0f, 0.5f, 0.9f } };
+    test::RecordingLauncher m_launcher;
+    std::unique_ptr<Frm_JestrelMain> m_window = std::make_unique<Frm_JestrelMain>(m_random, m_launcher);
+};
+
+TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
+{
+    EXPECT_EQ(m_window->windowTitle(), u"Jestrel!"_s);
+    EXPECT_FALSE(m_window->windowIcon().isNull());
+    EXPECT_EQ(m_window->centralWidget()->size(), QSize(twips::toPixels(4068), twips::toPixels(1488)));
+    EXPECT_EQ(m_window->minimumSize(), m_window->maximumSize());
+
+    EXPECT_EQ(child<QLabel>(u"Picture1"_s)->geometry(), twips::toPixels(120, 240, 492, 492));
+    EXPECT_EQ(child<QLabel>(u"Lbl_Jestrel"_s)->geometry(), twips::toPixels(600, 240, 3372, 612));
+    EXPECT_EQ(child<QPushButton>(u"Btn_ThatWuzJestrel"_s)->geometry(), twips::toPixels(1560, 960, 852, 372));
+    EXPECT_EQ(child<QLabel>(u"Picture1"_s)->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(child<QLabel>(u"Picture1"_s)->toolTip(), u"Click for another saying"_s);
+}
+
+TEST_F(MainWindowTest, CaptionsCarryTheirAccessKeys)
+{
+    EXPECT_EQ(child<QPushButton>(u"Btn_ThatWuzJestrel"_s)->text(), u"&Jestrel!"_s);
+    EXPECT_EQ(child<QMenu>(u"MnuHelp"_s)->title(), u"&Help"_s);
+    EXPECT_EQ(child<QAction>(u"MnuHelpAbout"_s)->text(), u"&About Jestrel!"_s);
+    EXPECT_EQ(child<QMenu>(u"MnuHelp"_s)->actions(), QList<QAction *> { child<QAction>(u"MnuHelpAbout"_s) });
+}
+
+TEST_F(MainWindowTest, ControlsWriteInBoldSmallSansSerif)
+{
+    for (const char *name : { "Lbl_Jestrel", "Btn_ThatWuzJestrel" }) {
+        SCOPED_TRACE(name);
+        const QFont font = child<QWidget>(QString::fromLatin1(name))->font();
+        EXPECT_TRUE(font.bold());
+        EXPECT_DOUBLE_EQ(font.pointSizeF(), 7.8);
+        EXPECT_EQ(font.families().front(), u"MS Sans Serif"_s);
+        EXPECT_TRUE(QFontInfo(font).exactMatch() || !QFontInfo(font).family().isEmpty());
+    }
+}
+
+TEST_F(MainWindowTest, ExitButtonIsTheOnlyControlThatTakesTheFocus)
+{
+    m_window->Form_Load();
+    m_window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    auto *button = child<QPushButton>(u"Btn_ThatWuzJestrel"_s);
+    EXPECT_EQ(QApplication::focusWidget(), button);
+    EXPECT_EQ(child<QLabel>(u"Lbl_Jestrel"_s)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(child<QLabel>(u"Picture1"_s)->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(MainWindowTest, LoadShowsTheFirstDrawAndEachClickDrawsAgain)
+{
+    m_window->Form_Load();
+    EXPECT_EQ(caption(), u"first"_s);
+    EXPECT_EQ(m_random.reseeds, 1);
+    clickPicture();
+    EXPECT_EQ(caption(), u"second"_s);
+    m_dir.write("Jestrel.Ini", "2\r\nedited since\r\n");
+    clickPicture();
+    EXPECT_EQ(caption(), u"edited since"_s);
+    EXPECT_EQ(m_random.reseeds, 3);
+
+    // A right click or a release outside the box is no click.
+    QTest::mouseClick(child<QLabel>(u"Picture1"_s), Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseClick(child<QLabel>(u"Lbl_Jestrel"_s), Qt::LeftButton);
+    EXPECT_EQ(m_random.reseeds, 3);
+}
+
+} // namespace
+} // namespace jestrel

@@ -1,0 +1,68 @@
+#include "ui/SayingLabel.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace jestrel
+{
+namespace
+{
+
+QImage rendered(const QString &caption)
+{
+    SayingLabel label;
+    label.resize(200, 40);
+    label.setCaption(caption);
+    QImage image(label.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    label.render(&image);
+    return image;
+}
+
+TEST(SayingLabel, AmpersandMarksAnAccessKeyAndDoubledShowsOne)
+{
+    EXPECT_EQ(SayingLabel::shownText(u"Click &me"_s), u"Click me"_s);
+    EXPECT_EQ(SayingLabel::shownText(u"Salt && pepper"_s), u"Salt & pepper"_s);
+    EXPECT_EQ(SayingLabel::shownText(u"a&&&b&"_s), u"a&b&"_s);
+
+    // The marked letter is underlined: the picture differs from the unmarked caption's only there.
+    EXPECT_NE(rendered(u"&Hello"_s), rendered(u"Hello"_s));
+    EXPECT_EQ(rendered(u"Hello"_s), rendered(u"Hello"_s));
+
+    SayingLabel label;
+    label.setCaption(u"Salt && pepper"_s);
+    EXPECT_EQ(label.accessibleName(), u"Salt & pepper"_s);
+}
+
+TEST(SayingLabel, MarkupStaysPlainText)
+{
+    SayingLabel label;
+    label.setCaption(u"<b>bold</b> <img src=\"/etc/passwd\">"_s);
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+    EXPECT_EQ(label.accessibleName(), u"<b>bold</b> <img src=\"/etc/passwd\">"_s);
+    // Drawn as text, the tags take room that markup would not.
+    EXPECT_NE(rendered(u"<b>bold</b>"_s), rendered(u"bold"_s));
+}
+
+TEST(SayingLabel, TooltipHoldsACutOffSayingWhole)
+{
+    SayingLabel label;
+    label.resize(120, 30);
+    label.show();
+    label.setCaption(u"Short."_s);
+    EXPECT_FALSE(label.isCutOff());
+    EXPECT_TRUE(label.toolTip().isEmpty());
+
+    const QString longSaying = u"A <saying> so long that it wraps over more lines than the label can show at once."_s;
+    label.setCaption(longSaying);
+    EXPECT_TRUE(label.isCutOff());
+    EXPECT_EQ(label.toolTip(), u"<qt>"_s + longSaying.toHtmlEscaped() + u"</qt>"_s);
+
+    label.resize(120, 400);
+    EXPECT_TRUE(label.toolTip().isEmpty());
+}
+
+} // namespace
+} // namespace jestrel

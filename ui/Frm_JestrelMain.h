@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace jestrel
+{
+
+class ProgramLauncher;
+class RandomSource;
+class SayingLabel;
+
+// The start-up window: a saying, a bullseye that draws another, a button that ends the program
+// and a Help menu.
+class Frm_JestrelMain : public QMainWindow
+{
+public:
+    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, QWidget *parent = nullptr);
+    ~Frm_JestrelMain() override;
+
+    // Run by the start-up code while the window is still hidden.
+    void Form_Load();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Picture1_Click();
+    void Btn_ThatWuzJestrel_Click();
+    void MnuHelpAbout_Click();
+
+    void ShowRandomSaying();
+
+    RandomSource &m_random;
+    ProgramLauncher &m_launcher;
+
+    QLabel *Picture1;
+    SayingLabel *Lbl_Jestrel;
+    QPushButton *Btn_ThatWuzJestrel;
+    QMenu *MnuHelp;
+    QAction *MnuHelpAbout;
+};
+
+} // namespace jestrel

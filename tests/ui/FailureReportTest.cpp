@@ -1,0 +1,113 @@
+#include "platform/Startup.h"
+#include "support/CurrentDir.h"
+#include "support/FixedRandom.h"
+#include "support/RecordingLauncher.h"
+#include "support/TempDir.h"
+#include "ui/Frm_JestrelMain.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <iostream>
+
+using namespace Qt::StringLiterals;
+
+namespace jestrel
+{
+namespace
+{
+
+// Each test runs the program's start-up in a child process, as the real program would, and ends
+// with the child's exit status and what it wrote to standard error.
+class FailureReportTest : public testing::Test
+{
+protected:
+    FailureReportTest() : m_cwd(m_dir.path()) { }
+
+    // Runs the program; once it is up, runs act on its main window. When the failure report shows,
+    // writes what the user sees at that moment to standard error and dismisses the report.
+    [[noreturn]] void runProgram(const std::function<void(Frm_JestrelMain &)> &act)
+    {
+        QPointer<Frm_JestrelMain> main;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto *report = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!report)
+                return;
+            std::cerr << "report \"" << report->windowTitle().toStdString() << "\": " << report->text().toStdString()
+                      << "\nmain window " << (main && main->isVisible() ? "shown" : "not shown");
+            if (main)
+                std::cerr << ", caption: " << main->findChild<QLabel *>(u"Lbl_Jestrel"_s)->text().toStdString();
+            std::cerr << std::endl;
+            report->accept();
+        });
+        watch.start(20);
+        QTimer::singleShot(100, [&] {
+            if (main)
+                act(*main);
+        });
+        const int status = startProgram([&] {
+            auto window = std::make_unique<Frm_JestrelMain>(m_random, m_launcher);
+            main = window.get();
+            window->Form_Load();
+            return window;
+        });
+        // The toolkit still lives in this frame; leave without running static destructors under it.
+        std::cerr.flush();
+        std::_Exit(status);
+    }
+
+    test::TempDir m_dir;
+    test::CurrentDir m_cwd;
+    test::FixedRandom m_random { { 0.0f } };
+    test::RecordingLauncher m_launcher;
+};
+
+void clickPicture(Frm_JestrelMain &main)
+{
+    QTest::mouseClick(main.findChild<QLabel *>(u"Picture1"_s), Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+TEST_F(FailureReportTest, FailureWhileLoadingShowsNoWindow)
+{
+    EXPECT_EXIT(runProgram([](Frm_JestrelMain &) {}), testing::ExitedWithCode(1),
+                "Jestrel!: Cannot open Jestrel.Ini: there is no such file in .*\n"
+                "report \"Jestrel!\": Cannot open Jestrel.Ini: there is no such file in .*\n"
+                "main window not shown");
+}
+
+TEST_F(FailureReportTest, FailureOnARedrawLeavesThePlaceholderBehindTheReport)
+{
+    m_dir.write("Jestrel.Ini", "2\r\nfine\r\n");
+    const auto breakFileAndClick = [this](Frm_JestrelMain &main) {
+        m_dir.write("Jestrel.Ini", "3\r\nfine\r\n");
+        clickPicture(main);
+    };
+    EXPECT_EXIT(runProgram(breakFileAndClick), testing::ExitedWithCode(1),
+                "report \"Jestrel!\": Jestrel.Ini ends after line 2, but the count on line 1 promises 3 lines.\n"
+                "main window shown, caption: Insert Witty Message Here!");
+}
+
+TEST_F(FailureReportTest, ReportShowsMarkupAsText)
+{
+    m_dir.write("Jestrel.Ini", "<b>2</b>\r\nfine\r\n");
+    EXPECT_EXIT(runProgram([](Frm_JestrelMain &) {}), testing::ExitedWithCode(1),
+                "Jestrel.Ini, line 1: the count \"<b>2</b>\" is not a number");
+}
+
+TEST_F(FailureReportTest, ExitButtonEndsWithStatusZero)
+{
+    m_dir.write("Jestrel.Ini", "2\r\nfine\r\n");
+    const auto pressExit = [](Frm_JestrelMain &main) {
+        QTest::mouseClick(main.findChild<QPushButton *>(u"Btn_ThatWuzJestrel"_s), Qt::LeftButton);
+    };
+    EXPECT_EXIT(runProgram(pressExit), testing::ExitedWithCode(0), "");
+}
+
+} // namespace
+} // namespace jestrel

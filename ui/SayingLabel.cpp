@@ -16,8 +16,14 @@ SayingLabel::SayingLabel(QWidget *parent) : QLabel(parent)
 
 void SayingLabel::setCaption(const QString &caption)
 {
-    setText(caption);
-    setAccessibleName(shownText(caption));
+    // Control characters draw as nothing at all; a stray one in the file should be seen.
+    QString visible = caption;
+    for (QChar &c : visible) {
+        if (c.category() == QChar::Other_Control)
+            c = c == u'\t' ? QChar(u' ') : QChar(QChar::ReplacementCharacter);
+    }
+    setText(visible);
+    setAccessibleName(shownText(visible));
     updateToolTip();
 }
 
@@ -35,8 +41,10 @@ QString SayingLabel::shownText(const QString &caption)
 
 bool SayingLabel::isCutOff() const
 {
+    // A word longer than the label is wide cannot wrap and is cut off at the right edge.
     const QRect unbounded(contentsRect().topLeft(), QSize(contentsRect().width(), QWIDGETSIZE_MAX));
-    return fontMetrics().boundingRect(unbounded, kTextFlags, text()).height() > contentsRect().height();
+    const QSize needed = fontMetrics().boundingRect(unbounded, kTextFlags, text()).size();
+    return needed.height() > contentsRect().height() || needed.width() > contentsRect().width();
 }
 
 void SayingLabel::paintEvent(QPaintEvent *)

@@ -8,7 +8,7 @@ namespace jestrel
 // A caption label for sayings taken from a hand-edited file. The text is never read as markup;
 // "&" underlines the next letter and "&&" shows one "&", as in any caption. Lines wrap at word
 // boundaries and what passes the bottom edge is cut off; while a saying is cut off, the tooltip
-// holds all of it.
+// holds all of it. Control characters show as the replacement character.
 class SayingLabel : public QLabel
 {
 public:

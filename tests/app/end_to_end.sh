@@ -46,7 +46,8 @@ expect_exit() {
 # The window's main type: dialog or normal (a dialog names normal too, as its fallback).
 window_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE | sed -n 's/.*= _NET_WM_WINDOW_TYPE_\([A-Z]*\).*/\1/p' | tr A-Z a-z; }
 
-# Prints the id of the visible window titled $1 of the given type (normal or dialog).
+# Prints the id of the visible window titled $1 of the given type (normal or dialog). Assign its
+# output to a variable, so that set -e sees a failure.
 window() {
     local id
     for _ in $(seq 100); do
@@ -81,7 +82,8 @@ case $scenario in
 starts_centred)
     sayings
     start
-    expect_centred "$(window 'Jestrel!' normal)"
+    main=$(window 'Jestrel!' normal)
+    expect_centred "$main"
     ;;
 clicks_draw_again)
     sayings
@@ -100,7 +102,8 @@ clicks_draw_again)
 escape_ends)
     sayings
     start
-    key "$(window 'Jestrel!' normal)" Escape
+    main=$(window 'Jestrel!' normal)
+    key "$main" Escape
     expect_exit 0
     ;;
 missing_file_reports)
@@ -128,6 +131,30 @@ about_dialog)
     xdotool search --onlyvisible --name '^About Jestrel!$' >/dev/null 2>&1 && fail "a letter key left the dialog open"
     key "$main" Escape
     expect_exit 0
+    ;;
+writes_nothing)
+    # A whole session in a fresh home: nothing may appear or change there or beside the sayings.
+    mkdir -p cwd home runtime
+    chmod 700 runtime
+    export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/.config \
+        XDG_CACHE_HOME=$work/home/.cache XDG_DATA_HOME=$work/home/.local/share XDG_STATE_HOME=$work/home/.local/state
+    cd cwd
+    sayings
+    snapshot() { find "$work/cwd" "$work/home" -printf '%p %y %s %m %T@\n' | sort; sha256sum Jestrel.Ini; }
+    before=$(snapshot)
+    start
+    main=$(window 'Jestrel!' normal)
+    read -r _ _ _ height < <(geometry "$main")
+    for _ in $(seq 5); do
+        xdotool mousemove --window "$main" 24 $(( height - 99 + 32 )) click 1
+    done
+    key "$main" alt+h a
+    about=$(window 'About Jestrel!' dialog)
+    key "$about" Return
+    key "$main" Escape
+    expect_exit 0
+    after=$(snapshot)
+    [ "$before" = "$after" ] || fail "the session changed files: $(diff <(echo "$before") <(echo "$after"))"
     ;;
 *)
     fail "unknown scenario $scenario"

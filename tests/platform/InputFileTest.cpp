@@ -6,7 +6,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace jestrel
 {
@@ -64,18 +63,6 @@ TEST(InputFile, RefusesWhatIsNotARegularFileWithoutWaiting)
         EXPECT_EQ(failure.kind(), FailureKind::FileNotReadable);
         EXPECT_THAT(failure.what(), HasSubstr(std::string(name) + ": " + fault));
     }
-}
-
-TEST(InputFile, UnreadableFileIsReported)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    test::TempDir dir;
-    const auto path = dir.write("Jestrel.Ini", "2\nHi\n");
-    std::filesystem::permissions(path, std::filesystem::perms::none);
-    const RuntimeFailure failure = openFailure(path);
-    EXPECT_EQ(failure.kind(), FailureKind::FileNotReadable);
-    EXPECT_THAT(failure.what(), HasSubstr("Jestrel.Ini: permission denied."));
 }
 
 } // namespace

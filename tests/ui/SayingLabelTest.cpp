@@ -46,6 +46,27 @@ TEST(SayingLabel, MarkupStaysPlainText)
     EXPECT_NE(rendered(u"<b>bold</b>"_s), rendered(u"bold"_s));
 }
 
+TEST(SayingLabel, UnsafeTextShowsAsItIs)
+{
+    SayingLabel label;
+    label.resize(120, 30);
+    label.show();
+    label.setCaption(QString::fromUtf8("a\0b\x01"
+                                       "c\td",
+                                       7));
+    EXPECT_EQ(label.text(), u"a\uFFFDb\uFFFDc d"_s);
+
+    const QString rightToLeft = u"\u05E9\u05DC\u05D5\u05DD \u0639\u0627\u0644\u0645"_s;
+    label.setCaption(rightToLeft);
+    EXPECT_EQ(label.text(), rightToLeft);
+
+    // A word too long to wrap is cut off at the right edge, so the tooltip shows it whole.
+    const QString longWord(200, u'W');
+    label.setCaption(longWord);
+    EXPECT_TRUE(label.isCutOff());
+    EXPECT_EQ(label.toolTip(), u"<qt>"_s + longWord + u"</qt>"_s);
+}
+
 TEST(SayingLabel, TooltipHoldsACutOffSayingWhole)
 {
     SayingLabel label;

@@ -1,0 +1,36 @@
+#include "platform/LineInput.h"
+#include "platform/RuntimeFailure.h"
+#include "sayings/Draw.h"
+#include "sayings/SayingTable.h"
+#include "sayings/SayingsReader.h"
+#include "support/MemorySource.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+// Any sayings file ends in a filled table and a drawn saying of the file, or in the run-time
+// failure; anything else (a crash, a hang, a slot outside the sayings) is a finding.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    // The first three bytes stand for the random draw, the rest is the file.
+    constexpr std::size_t kDrawBytes = 3;
+    if (size < kDrawBytes)
+        return 0;
+    const auto bits = static_cast<std::uint32_t>(data[0] | data[1] << 8 | data[2] << 16);
+    const float unit = static_cast<float>(bits) * 0x1p-24f;
+    std::string file(reinterpret_cast<const char *>(data + kDrawBytes), size - kDrawBytes);
+
+    jestrel::LineInput input("Jestrel.Ini", jestrel::test::memorySource(std::move(file), 4096),
+                             jestrel::kMaxSayingLineBytes);
+    jestrel::SayingTable table;
+    try {
+        const int count = jestrel::readSayings(input, table);
+        const int index = jestrel::pickIndex(count, unit);
+        if (index < 0 || index > count - 2)
+            std::abort();
+        (void)table.at(index);
+    } catch (const jestrel::RuntimeFailure &) {
+    }
+    return 0;
+}

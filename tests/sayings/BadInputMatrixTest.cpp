@@ -1,0 +1,181 @@
+#include "platform/RuntimeFailure.h"
+#include "sayings/SayingDraw.h"
+#include "support/FixedRandom.h"
+#include "support/TempDir.h"
+
+#include <fcntl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace jestrel
+{
+namespace
+{
+
+using namespace std::string_literals;
+
+constexpr float kLast = 0x1.fffffep-1f;
+
+// One sayings file (or something in its place) and what a draw from it shows or fails with.
+struct Row {
+    const char *name;
+    std::function<void(const test::TempDir &)> make;
+    // For a file that reads: the caption each unit draws.
+    std::vector<std::pair<float, std::string>> captions;
+    // For one that fails: words of the message, and the line it names (0: none).
+    std::string fault;
+    int line = 0;
+};
+
+auto file(std::string bytes)
+{
+    return [bytes = std::move(bytes)](const test::TempDir &dir) { dir.write("Jestrel.Ini", bytes); };
+}
+
+std::string path(const test::TempDir &dir)
+{
+    return (dir.path() / "Jestrel.Ini").string();
+}
+
+// The outcome of one draw: the last caption set, and the failure's message if there was one.
+std::pair<std::string, std::optional<std::string>> draw(const test::TempDir &dir, float unit)
+{
+    test::FixedRandom random({ unit });
+    std::string caption;
+    try {
+        drawSaying(
+            random, [&](const std::string &text) { caption = text; }, path(dir));
+    } catch (const RuntimeFailure &failure) {
+        return { caption, failure.what() };
+    }
+    return { caption, std::nullopt };
+}
+
+long peakResidentKiB()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+std::vector<Row> rows()
+{
+    const auto count = [](const char *text) { return file(text + "\r\nsaying\r\n"s + "more\r\n"); };
+    return {
+        { "missing", [](const test::TempDir &) {}, {}, "there is no such file in" },
+        { "folder",
+          [](const test::TempDir &dir) { std::filesystem::create_directory(path(dir)); },
+          {},
+          "it is a folder, not a text file." },
+        { "FIFO",
+          [](const test::TempDir &dir) { ASSERT_EQ(::mkfifo(path(dir).c_str(), 0600), 0); },
+          {},
+          "it is a pipe, not a text file." },
+        { "link to /dev/zero",
+          [](const test::TempDir &dir) { std::filesystem::create_symlink("/dev/zero", path(dir)); },
+          {},
+          "it is a device, not a text file." },
+        { "empty", file(""), {}, "the file is empty", 1 },
+        { "count only", file("3\r\n"), {}, "ends after line 1, but the count on line 1 promises 3 lines." },
+        { "count with NUL bytes", file("3\0\0\r\na\r\nb\r\n"s), {}, "the count \"3??\" is not a number", 1 },
+        { "saying with NUL bytes", file("2\r\na\0b\r\n"s), { { 0.0f, "a\0b"s } }, "" },
+        { "invalid UTF-8 read as Windows-1252",
+          file("2\r\ncaf\xE9 \x80\r\n"),
+          { { 0.0f, "caf\xC3\xA9 \xE2\x82\xAC" } },
+          "" },
+        { "UTF-8 byte-order mark",
+          file("\xEF\xBB\xBF"
+               "2\r\nna\xC3\xAFve\r\n"),
+          { { 0.0f, "na\xC3\xAFve" } },
+          "" },
+        { "CR, LF and CRLF mixed",
+          file("4\nlf\rcr\r\ncrlf"),
+          { { 0.0f, "lf" }, { 0.5f, "cr" }, { kLast, "crlf" } },
+          "" },
+        { "line of 64 KiB + 1",
+          file("2\r\n" + std::string(64 * 1024 + 1, 'x') + "\r\n"),
+          {},
+          "the line is longer than 65536 bytes.",
+          2 },
+        { "count 99999999999999999999", count("99999999999999999999"), {}, "is out of range", 1 },
+        { "count -3", count("-3"), {}, "is out of range", 1 },
+        { "count 0", count("0"), {}, "is out of range", 1 },
+        { "count 1", count("1"), {}, "is out of range", 1 },
+        { "count 1003", count("1003"), {}, "is out of range", 1 },
+        { "count 1e3", count("1e3"), {}, "is not a number", 1 },
+        { "count 0x10", count("0x10"), {}, "is not a number", 1 },
+    };
+}
+
+TEST(BadInputMatrix, EveryFileDrawsASayingOrFailsNamingTheFileAndLine)
+{
+    for (const Row &row : rows()) {
+        SCOPED_TRACE(row.name);
+        test::TempDir dir;
+        row.make(dir);
+        if (!row.captions.empty()) {
+            for (const auto &[unit, expected] : row.captions) {
+                const auto [caption, failure] = draw(dir, unit);
+                EXPECT_FALSE(failure) << *failure;
+                EXPECT_EQ(caption, expected);
+            }
+            continue;
+        }
+        const auto [caption, failure] = draw(dir, 0.0f);
+        ASSERT_TRUE(failure) << "drew " << caption;
+        EXPECT_EQ(caption, "Insert Witty Message Here!");
+        EXPECT_NE(failure->find(path(dir)), std::string::npos) << *failure;
+        EXPECT_NE(failure->find(row.fault), std::string::npos) << *failure;
+        if (row.line) {
+            EXPECT_NE(failure->find(", line " + std::to_string(row.line) + ": "), std::string::npos) << *failure;
+        }
+    }
+}
+
+TEST(BadInputMatrix, UnreadableFile)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    test::TempDir dir;
+    dir.write("Jestrel.Ini", "2\r\nsecret\r\n");
+    std::filesystem::permissions(path(dir), std::filesystem::perms::none);
+    const auto [caption, failure] = draw(dir, 0.0f);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(*failure, "Cannot open " + path(dir) + ": permission denied.");
+}
+
+TEST(BadInputMatrix, HugeFileReadsOnlyTheLinesItNeeds)
+{
+    test::TempDir dir;
+    dir.write("Jestrel.Ini", "3\r\nfirst\r\nsecond\r\n");
+    // 100 MB behind the sayings, without a line break, so reading any of it would fail or show.
+    const int fd = ::open(path(dir).c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(fd, 0);
+    const std::string block(1 << 20, 'z');
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(::write(fd, block.data(), block.size()), static_cast<ssize_t>(block.size()));
+    ::close(fd);
+
+    const long before = peakResidentKiB();
+    EXPECT_EQ(draw(dir, 0.0f), std::make_pair("first"s, std::optional<std::string>()));
+    EXPECT_EQ(draw(dir, kLast), std::make_pair("second"s, std::optional<std::string>()));
+    EXPECT_LT(peakResidentKiB() - before, 8 * 1024);
+}
+
+TEST(BadInputMatrix, FileReplacedBetweenDraws)
+{
+    test::TempDir dir;
+    dir.write("Jestrel.Ini", "2\r\nold\r\n");
+    EXPECT_EQ(draw(dir, 0.0f).first, "old");
+    // Editors save by writing a new file and renaming it over the old one.
+    dir.write("Jestrel.Ini.new", "3\r\nnew\r\nnewer\r\n");
+    std::filesystem::rename(dir.path() / "Jestrel.Ini.new", path(dir));
+    EXPECT_EQ(draw(dir, kLast).first, "newer");
+}
+
+} // namespace
+} // namespace jestrel

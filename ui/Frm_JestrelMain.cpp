@@ -7,6 +7,7 @@
 #include "ui/ControlFont.h"
 #include "ui/ProgramIcon.h"
 #include "ui/SayingLabel.h"
+#include "ui/frmAbout.h"
 
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -106,7 +107,15 @@ void Frm_JestrelMain::Btn_ThatWuzJestrel_Click()
     endProgram(0);
 }
 
-void Frm_JestrelMain::MnuHelpAbout_Click() { }
+void Frm_JestrelMain::MnuHelpAbout_Click()
+{
+    if (!m_about)
+        m_about = std::make_unique<frmAbout>(m_launcher);
+    m_about->showModal();
+    // The dialog has no owner to hand the activation back to, and without a window manager nothing
+    // else does: the main window takes it back itself.
+    activateWindow();
+}
 
 void Frm_JestrelMain::ShowRandomSaying()
 {

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -13,6 +15,7 @@ namespace jestrel
 class ProgramLauncher;
 class RandomSource;
 class SayingLabel;
+class frmAbout;
 
 // The start-up window: a saying, a bullseye that draws another, a button that ends the program
 // and a Help menu.
@@ -43,6 +46,10 @@ private:
     QPushButton *Btn_ThatWuzJestrel;
     QMenu *MnuHelp;
     QAction *MnuHelpAbout;
+
+    // The about dialog's one instance: made on the first menu choice, then only hidden, so it
+    // keeps its place for the rest of the run.
+    std::unique_ptr<frmAbout> m_about;
 };
 
 } // namespace jestrel

@@ -1,0 +1,318 @@
+#include "ui/frmAbout.h"
+#include "platform/Twips.h"
+#include "support/CurrentDir.h"
+#include "support/FixedRandom.h"
+#include "support/RecordingLauncher.h"
+#include "support/TempDir.h"
+#include "ui/Frm_JestrelMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace jestrel
+{
+namespace
+{
+
+// Acts on the modal dialog once its showing has begun and it is the active window, as Qt's own
+// dialog tests do. A dialog still shown long after is put away and the test fails, so a broken
+// handler cannot hang the run.
+class WhileModal
+{
+public:
+    explicit WhileModal(std::function<void(QWidget &dialog)> action) : m_action(std::move(action))
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this] { poll(); });
+        m_poll.start(10);
+        m_clock.start();
+    }
+    bool acted() const { return m_acted; }
+
+private:
+    void poll()
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        if (!m_acted && QApplication::activeWindow() == dialog) {
+            m_acted = true;
+            m_action(*dialog);
+        } else if (m_clock.hasExpired(5000)) {
+            ADD_FAILURE() << (m_acted ? "the dialog is still shown" : "the dialog never became active");
+            dialog->hide();
+        }
+    }
+
+    std::function<void(QWidget &)> m_action;
+    bool m_acted = false;
+    QTimer m_poll;
+    QElapsedTimer m_clock;
+};
+
+template<class T> T *child(const QWidget &parent, const QString &name)
+{
+    T *found = parent.findChild<T *>(name);
+    EXPECT_TRUE(found) << name.toStdString();
+    return found;
+}
+
+// Whether the window's frame sits in the middle of the screen. The window system may add the frame
+// only once the window first shows, after it was placed, which moves the frame's centre by up to
+// the frame's width.
+testing::AssertionResult isCentred(const QWidget &window)
+{
+    const QPointF offset = QRectF(window.frameGeometry()).center() - QRectF(window.screen()->geometry()).center();
+    const int frame = (window.frameGeometry().width() - window.width()) / 2;
+    if (std::abs(offset.x()) <= frame + 1 && std::abs(offset.y()) <= frame + 1)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "off centre by " << offset.x() << ", " << offset.y();
+}
+
+class AboutDialogTest : public testing::Test
+{
+protected:
+    AboutDialogTest() : m_cwd(m_dir.path()) { m_dir.write("Jestrel.Ini", "2\r\nfirst\r\nsecond\r\n"); }
+    void TearDown() override
+    {
+        m_window.reset();
+        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void startMainWindow()
+    {
+        m_window = std::make_unique<Frm_JestrelMain>(m_random, m_launcher);
+        m_window->Form_Load();
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    // Chooses Help > About and has action put the dialog away; returns once the menu handler has.
+    void openFromMenu(const std::function<void(QWidget &dialog)> &action)
+    {
+        // The menu is chosen from the active main window, which takes the activation back each
+        // time the dialog hides; the offscreen platform, like a bare X server, would not.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        WhileModal driver(action);
+        child<QAction>(*m_window, u"MnuHelpAbout"_s)->trigger();
+        EXPECT_TRUE(driver.acted());
+    }
+
+    static QList<QWidget *> aboutDialogs()
+    {
+        QList<QWidget *> found;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == u"frmAbout"_s)
+                found.append(window);
+        }
+        return found;
+    }
+
+    // A click that goes through the window system, where a modal dialog blocks it.
+    void clickPicture1()
+    {
+        const auto *picture = child<QLabel>(*m_window, u"Picture1"_s);
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
+                          picture->mapTo(m_window.get(), picture->rect().center()));
+    }
+
+    test::TempDir m_dir;
+    test::CurrentDir m_cwd;
+    test::FixedRandom m_random { { 0.0f } };
+    test::RecordingLauncher m_launcher;
+    std::unique_ptr<Frm_JestrelMain> m_window;
+};
+
+TEST_F(AboutDialogTest, ControlsStandWhereTheLayoutPutsThem)
+{
+    frmAbout dialog(m_launcher);
+    EXPECT_EQ(dialog.windowTitle(), u"About Jestrel!"_s);
+    EXPECT_FALSE(dialog.windowIcon().isNull());
+    EXPECT_EQ(dialog.minimumSize(), QSize(twips::toPixels(6036), twips::toPixels(3336)));
+    EXPECT_EQ(dialog.maximumSize(), dialog.minimumSize());
+    EXPECT_EQ(dialog.parentWidget(), nullptr);
+
+    struct Control {
+        const char *name;
+        QRect twips;
+        QString text;
+    };
+    const Control controls[] = {
+        { "PIC_Icon", { 360, 300, 480, 495 }, {} },
+        { "BTN_OK", { 4680, 2880, 1080, 360 }, u"&OK"_s },
+        { "LAB_1", { 1200, 825, 4575, 255 }, u"Copyright © 2026 The Jestrel Authors. Released December 2026."_s },
+        { "LAB_2", { 1200, 156, 4572, 228 }, u"Jestrel!"_s },
+        { "LAB_3", { 1200, 372, 4572, 228 }, u"Version 0.05"_s },
+        { "LAB_4",
+          { 1200, 2040, 4572, 456 },
+          u"If you have more cool sayings, or actually enjoy using this program, let me know!"_s },
+        { "LAB_5", { 1200, 1728, 4572, 240 }, u"Written by the Jestrel Authors: sayings@jestrel.example.org"_s },
+        { "LAB_8",
+          { 1200, 1080, 4572, 468 },
+          u"Portions of this program are provided by the Qt toolkit,\n"
+          u"© The Qt Company Ltd. and contributors, used under the LGPL v3."_s },
+    };
+    for (const Control &control : controls) {
+        SCOPED_TRACE(control.name);
+        const auto *widget = child<QWidget>(dialog, QString::fromLatin1(control.name));
+        ASSERT_TRUE(widget);
+        const QRect &t = control.twips;
+        EXPECT_EQ(widget->geometry(), twips::toPixels(t.x(), t.y(), t.width(), t.height()));
+        EXPECT_TRUE(widget->font().bold());
+        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), 7.8);
+        if (const auto *label = qobject_cast<const QLabel *>(widget); label && !control.text.isNull()) {
+            EXPECT_EQ(label->text(), control.text);
+            EXPECT_EQ(label->textFormat(), Qt::PlainText);
+            EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
+            EXPECT_TRUE(label->wordWrap());
+        }
+    }
+    EXPECT_EQ(child<QPushButton>(dialog, u"BTN_OK"_s)->text(), u"&OK"_s);
+}
+
+TEST_F(AboutDialogTest, IconBoxShowsTheIconUngreyedButTakesNoInput)
+{
+    frmAbout dialog(m_launcher);
+    auto *icon = child<QLabel>(dialog, u"PIC_Icon"_s);
+    EXPECT_FALSE(icon->isEnabled());
+    EXPECT_EQ(icon->pixmap().size(), QSize(32, 32));
+
+    // Disabled, the box still shows the icon as an enabled one would, not greyed out.
+    const auto rendered = [icon] {
+        QImage image(icon->size(), QImage::Format_ARGB32);
+        icon->render(&image);
+        return image;
+    };
+    const QImage disabled = rendered();
+    icon->setEnabled(true);
+    EXPECT_EQ(disabled, rendered());
+    icon->setEnabled(false);
+
+    // The window system still hands the box's mouse events to its event filters.
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {}, icon->geometry().center());
+    EXPECT_TRUE(m_launcher.launches.empty());
+}
+
+TEST_F(AboutDialogTest, IconDoubleClickLaunchesTheCalculatorAndLeavesTheDialogOpen)
+{
+    frmAbout dialog(m_launcher);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto *icon = child<QLabel>(dialog, u"PIC_Icon"_s);
+    // The shipped box is disabled; enabled here, a double-click reaches the handler.
+    icon->setEnabled(true);
+    QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {}, icon->geometry().center());
+    ASSERT_EQ(m_launcher.launches.size(), 1u);
+    EXPECT_EQ(m_launcher.launches[0].command, "calc.exe");
+    EXPECT_EQ(m_launcher.launches[0].windowStyle, 2);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(AboutDialogTest, OkIsTheOnlyControlInTheTabOrderThatTakesTheFocus)
+{
+    frmAbout dialog(m_launcher);
+    QStringList order;
+    for (QWidget *w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain()) {
+        order.append(w->objectName());
+        if (w->objectName() != u"BTN_OK"_s) {
+            EXPECT_FALSE(w->isEnabled() && w->focusPolicy() & Qt::TabFocus) << w->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(order,
+              QStringList({ u"PIC_Icon"_s, u"BTN_OK"_s, u"LAB_1"_s, u"LAB_2"_s, u"LAB_3"_s, u"LAB_4"_s, u"LAB_5"_s,
+                            u"LAB_8"_s }));
+}
+
+TEST_F(AboutDialogTest, MadeOnceOnFirstUseCentredOnceAndReopenedWhereItWasLeft)
+{
+    startMainWindow();
+    EXPECT_TRUE(aboutDialogs().isEmpty());
+
+    QPoint moved;
+    openFromMenu([&](QWidget &dialog) {
+        EXPECT_TRUE(isCentred(dialog));
+        moved = dialog.frameGeometry().topLeft() + QPoint(37, -23);
+        dialog.move(moved);
+        QTest::mouseClick(child<QPushButton>(dialog, u"BTN_OK"_s), Qt::LeftButton);
+    });
+    ASSERT_EQ(aboutDialogs().size(), 1);
+    QWidget *first = aboutDialogs().front();
+    EXPECT_FALSE(first->isVisible());
+
+    openFromMenu([&](QWidget &dialog) {
+        EXPECT_EQ(&dialog, first);
+        EXPECT_EQ(dialog.frameGeometry().topLeft(), moved);
+        // The frame's close command hides the dialog as OK does.
+        EXPECT_TRUE(dialog.close());
+    });
+    EXPECT_EQ(aboutDialogs(), QList<QWidget *> { first });
+
+    openFromMenu([&](QWidget &dialog) {
+        EXPECT_EQ(dialog.frameGeometry().topLeft(), moved);
+        dialog.hide();
+    });
+    EXPECT_EQ(aboutDialogs(), QList<QWidget *> { first });
+    EXPECT_TRUE(m_window->isVisible());
+}
+
+TEST_F(AboutDialogTest, AnyCharacterKeyOnOkPutsTheDialogAway)
+{
+    startMainWindow();
+    const std::pair<const char *, Qt::Key> keys[] = {
+        { "letter", Qt::Key_Q },    { "digit", Qt::Key_7 },       { "Enter", Qt::Key_Return },
+        { "Space", Qt::Key_Space }, { "Escape", Qt::Key_Escape },
+    };
+    for (const auto &[name, key] : keys) {
+        SCOPED_TRACE(name);
+        openFromMenu([key = key](QWidget &dialog) {
+            QWidget *ok = child<QPushButton>(dialog, u"BTN_OK"_s);
+            ASSERT_EQ(QApplication::focusWidget(), ok);
+            QTest::keyClick(ok, key);
+            EXPECT_FALSE(dialog.isVisible());
+        });
+    }
+
+    // Tab keeps the focus on the only control that takes it and leaves the dialog open.
+    openFromMenu([](QWidget &dialog) {
+        QWidget *ok = child<QPushButton>(dialog, u"BTN_OK"_s);
+        QTest::keyClick(ok, Qt::Key_Tab);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), ok);
+        QTest::keyClick(ok, Qt::Key_A, Qt::ShiftModifier);
+    });
+    EXPECT_EQ(aboutDialogs().size(), 1);
+    EXPECT_TRUE(m_window->isVisible());
+}
+
+TEST_F(AboutDialogTest, MainWindowTakesNoInputWhileTheDialogShows)
+{
+    startMainWindow();
+    ASSERT_EQ(m_random.reseeds, 1);
+    openFromMenu([&](QWidget &dialog) {
+        EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
+        clickPicture1();
+        EXPECT_EQ(m_random.reseeds, 1);
+        EXPECT_FALSE(m_window->isActiveWindow());
+        dialog.hide();
+    });
+    // The handler has resumed and the main window takes input again.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    clickPicture1();
+    EXPECT_EQ(m_random.reseeds, 2);
+}
+
+} // namespace
+} // namespace jestrel

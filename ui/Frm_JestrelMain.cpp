@@ -9,6 +9,7 @@
 #include "ui/SayingLabel.h"
 #include "ui/frmAbout.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -60,6 +61,7 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     // The button alone takes the focus, so it holds it when the window first shows. Enter on it
     // presses it, as outside a dialog it otherwise would not.
     Btn_ThatWuzJestrel->setAutoDefault(true);
+    Btn_ThatWuzJestrel->installEventFilter(this);
 
     MnuHelp = menuBar()->addMenu(u"&Help"_s);
     MnuHelp->setObjectName(u"MnuHelp"_s);
@@ -68,6 +70,7 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
 
     // The exit button is the window's cancel button.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setAutoRepeat(false);
     connect(escape, &QShortcut::activated, Btn_ThatWuzJestrel, &QPushButton::click);
 
     connect(Btn_ThatWuzJestrel, &QPushButton::clicked, this,
@@ -88,6 +91,9 @@ bool Frm_JestrelMain::eventFilter(QObject *watched, QEvent *event)
             runHandler([this] { Picture1_Click(); });
         return true;
     }
+    // A key still held from closing the about dialog must not go on to end the program.
+    if (watched == Btn_ThatWuzJestrel && event->type() == QEvent::KeyPress)
+        return static_cast<QKeyEvent *>(event)->isAutoRepeat();
     return QMainWindow::eventFilter(watched, event);
 }
 

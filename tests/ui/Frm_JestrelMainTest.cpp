@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -92,6 +93,17 @@ TEST_F(MainWindowTest, ExitButtonIsTheOnlyControlThatTakesTheFocus)
     EXPECT_EQ(QApplication::focusWidget(), button);
     EXPECT_EQ(child<QLabel>(u"Lbl_Jestrel"_s)->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(child<QLabel>(u"Picture1"_s)->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(MainWindowTest, HeldKeyDoesNotPressTheExitButton)
+{
+    auto *button = child<QPushButton>(u"Btn_ThatWuzJestrel"_s);
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    for (const int key : { Qt::Key_Return, Qt::Key_Space }) {
+        QKeyEvent repeated(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(button, &repeated);
+    }
+    EXPECT_EQ(clicks.count(), 0);
 }
 
 TEST_F(MainWindowTest, LoadShowsTheFirstDrawAndEachClickDrawsAgain)

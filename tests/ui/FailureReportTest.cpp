@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 #include "ui/Frm_JestrelMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -47,6 +48,8 @@ protected:
             report->accept();
         });
         watch.start(20);
+        // A program that fails to end would hang the test.
+        QTimer::singleShot(10'000, [] { std::_Exit(99); });
         QTimer::singleShot(100, [&] {
             if (main)
                 act(*main);
@@ -107,6 +110,17 @@ TEST_F(FailureReportTest, ExitButtonEndsWithStatusZero)
         QTest::mouseClick(main.findChild<QPushButton *>(u"Btn_ThatWuzJestrel"_s), Qt::LeftButton);
     };
     EXPECT_EXIT(runProgram(pressExit), testing::ExitedWithCode(0), "");
+}
+
+TEST_F(FailureReportTest, ClosingTheFrameEndsTheProgramAfterTheAboutDialogWasOpened)
+{
+    m_dir.write("Jestrel.Ini", "2\r\nfine\r\n");
+    const auto aboutThenClose = [](Frm_JestrelMain &main) {
+        QTimer::singleShot(50, [] { QApplication::activeModalWidget()->close(); });
+        main.findChild<QAction *>(u"MnuHelpAbout"_s)->trigger();
+        main.close();
+    };
+    EXPECT_EXIT(runProgram(aboutThenClose), testing::ExitedWithCode(0), "");
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "resources/BullseyeIcon.h"
 
+#include "resources/BullseyeRendering.h"
 #include "resources/BullseyeRings.h"
 #include "resources/LittleEndian.h"
 
-#include <cmath>
 #include <cstddef>
 
 namespace jestrel
@@ -31,8 +31,7 @@ static_assert(kFileBytes == 766);
 
 std::optional<std::uint8_t> indexAt(int x, int y)
 {
-    const double centre = kSide / 2.0;
-    return bullseyeIndexAt(std::hypot(x + 0.5 - centre, y + 0.5 - centre));
+    return bullseyePaletteIndex(kSide, x, y);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 namespace jestrel
 {
@@ -54,15 +53,5 @@ inline constexpr std::array<BullseyeRing, 8> kBullseyeRings { {
     { 15, kYellowIndex },
     { 16, kBlackIndex },
 } };
-
-// The palette index at this distance from the centre; nullopt where the bullseye is transparent.
-constexpr std::optional<std::uint8_t> bullseyeIndexAt(double distance)
-{
-    for (const BullseyeRing &ring : kBullseyeRings) {
-        if (distance < ring.outerRadius)
-            return ring.paletteIndex;
-    }
-    return std::nullopt;
-}
 
 } // namespace jestrel

@@ -1,0 +1,147 @@
+#include "resources/BullseyeRendering.h"
+
+#include "resources/BullseyeRings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <numeric>
+
+namespace jestrel
+{
+
+namespace
+{
+
+constexpr int kIconSide = 32;
+constexpr std::size_t kRingCount = kBullseyeRings.size();
+
+using Radii = std::array<double, kRingCount>;
+
+// The rings' outer radii, in pixels of a picture size pixels wide.
+Radii ringRadii(int size)
+{
+    const double scale = static_cast<double>(size) / kIconSide;
+    Radii widths {};
+    double inner = 0;
+    for (std::size_t i = 0; i < kRingCount; ++i) {
+        widths[i] = (kBullseyeRings[i].outerRadius - inner) * scale;
+        inner = kBullseyeRings[i].outerRadius;
+    }
+
+    // A ring thinner than a pixel breaks up into dots. At such sizes every ring gets whole
+    // pixels instead, at least one, and rounding's largest errors are undone until the rings
+    // fill the picture's radius again.
+    if (std::ranges::any_of(widths, [](double width) { return width < 1; })) {
+        std::array<int, kRingCount> whole {};
+        std::ranges::transform(widths, whole.begin(),
+                               [](double width) { return std::max(1, static_cast<int>(std::lround(width))); });
+        const auto mostRoundedUp = [&] {
+            std::size_t chosen = kRingCount;
+            for (std::size_t i = 0; i < kRingCount; ++i) {
+                if (whole[i] > 1 && (chosen == kRingCount || whole[i] - widths[i] > whole[chosen] - widths[chosen]))
+                    chosen = i;
+            }
+            return chosen;
+        };
+        const auto mostRoundedDown = [&] {
+            std::size_t chosen = 0;
+            for (std::size_t i = 1; i < kRingCount; ++i) {
+                if (widths[i] - whole[i] > widths[chosen] - whole[chosen])
+                    chosen = i;
+            }
+            return chosen;
+        };
+        const int target = size / 2;
+        int total = std::accumulate(whole.begin(), whole.end(), 0);
+        while (total > target) {
+            const std::size_t ring = mostRoundedUp();
+            if (ring == kRingCount)
+                break; // below 16 pixels not every ring can keep one; the outer ones are cut off
+            --whole[ring];
+            --total;
+        }
+        for (; total < target; ++total)
+            ++whole[mostRoundedDown()];
+        std::ranges::copy(whole, widths.begin());
+    }
+
+    Radii radii {};
+    std::partial_sum(widths.begin(), widths.end(), radii.begin());
+    return radii;
+}
+
+std::optional<std::uint8_t> indexAt(const Radii &radii, int size, int x, int y)
+{
+    const double centre = size / 2.0;
+    const double distance = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
+    for (std::size_t i = 0; i < kRingCount; ++i) {
+        if (distance < radii[i])
+            return kBullseyeRings[i].paletteIndex;
+    }
+    return std::nullopt;
+}
+
+std::string number(double value)
+{
+    std::array<char, 32> text {};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+    return std::string(text.data(), result.ptr);
+}
+
+std::string hexColour(const Rgb &colour)
+{
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    std::string text = "#";
+    for (const std::uint8_t component : { colour.red, colour.green, colour.blue }) {
+        text += kDigits[component >> 4];
+        text += kDigits[component & 0x0F];
+    }
+    return text;
+}
+
+} // namespace
+
+std::optional<std::uint8_t> bullseyePaletteIndex(int size, int x, int y)
+{
+    return indexAt(ringRadii(size), size, x, y);
+}
+
+std::vector<std::uint32_t> renderBullseye(int size)
+{
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(size) * static_cast<std::size_t>(size));
+    const Radii radii = ringRadii(size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const std::optional<std::uint8_t> index = indexAt(radii, size, x, y);
+            if (!index) {
+                pixels.push_back(0);
+                continue;
+            }
+            const Rgb &colour = kWindowsPalette.at(*index);
+            pixels.push_back(0xFF000000u | static_cast<std::uint32_t>(colour.red) << 16
+                             | static_cast<std::uint32_t>(colour.green) << 8 | colour.blue);
+        }
+    }
+    return pixels;
+}
+
+std::string bullseyeSvg()
+{
+    const std::string side = number(kIconSide);
+    const std::string centre = number(kIconSide / 2.0);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""
+        + side + "\" height=\"" + side + "\" viewBox=\"0 0 " + side + " " + side + "\">\n";
+    // The outermost ring first, so that each ring inside it is painted over it.
+    for (auto ring = kBullseyeRings.rbegin(); ring != kBullseyeRings.rend(); ++ring) {
+        svg += "  <circle cx=\"" + centre + "\" cy=\"" + centre + "\" r=\"" + number(ring->outerRadius) + "\" fill=\""
+            + hexColour(kWindowsPalette.at(ring->paletteIndex)) + "\"/>\n";
+    }
+    svg += "</svg>\n";
+    return svg;
+}
+
+} // namespace jestrel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace jestrel
+{
+
+// The sizes, in pixels, the desktop gets the bullseye in besides the scalable drawing.
+inline constexpr std::array<int, 8> kBullseyeSizes { 16, 22, 24, 32, 48, 64, 128, 256 };
+
+// The palette index of pixel (x, y) of a bullseye size pixels wide, nullopt where it is
+// transparent. The ring table's radii scale with the size and each pixel takes the colour at its
+// centre, so every size stays sharp and size 32 is exactly the icon file's picture.
+std::optional<std::uint8_t> bullseyePaletteIndex(int size, int x, int y);
+
+// The bullseye size pixels wide as 0xAARRGGBB pixels, top row first; transparent pixels are 0.
+std::vector<std::uint32_t> renderBullseye(int size);
+
+// The bullseye as an SVG drawing of 32 × 32 units: one filled circle per ring of the table.
+std::string bullseyeSvg();
+
+} // namespace jestrel

@@ -1,0 +1,46 @@
+#include "ui/ProgramIcon.h"
+#include "resources/BullseyeRendering.h"
+
+#include <QImage>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace jestrel
+{
+namespace
+{
+
+QImage renderedImage(int size)
+{
+    const std::vector<std::uint32_t> pixels = renderBullseye(size);
+    return QImage(reinterpret_cast<const uchar *>(pixels.data()), size, size, QImage::Format_ARGB32).copy();
+}
+
+QImage argb(const QPixmap &pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(ProgramIcon, HoldsEveryDesktopSizeWhileTheIconBoxesKeep32)
+{
+    EXPECT_EQ(programPixmap().size(), QSize(32, 32));
+    QList<QSize> sizes = programIcon().availableSizes();
+    std::ranges::sort(sizes, [](QSize a, QSize b) { return a.width() < b.width(); });
+    QList<QSize> expected;
+    for (const int size : kBullseyeSizes)
+        expected.append(QSize(size, size));
+    EXPECT_EQ(sizes, expected);
+}
+
+TEST(ProgramIcon, ScaledDisplaysGetTheLargerDrawingsNotAnEnlargedImage)
+{
+    const QIcon icon = programIcon();
+    EXPECT_EQ(argb(icon.pixmap(QSize(32, 32), 1.0)), argb(programPixmap()));
+    // A title bar of 32 logical pixels on a display scaled by 2 or 8.
+    EXPECT_EQ(argb(icon.pixmap(QSize(32, 32), 2.0)), renderedImage(64));
+    EXPECT_EQ(argb(icon.pixmap(QSize(32, 32), 8.0)), renderedImage(256));
+    EXPECT_EQ(argb(icon.pixmap(QSize(16, 16), 1.0)), renderedImage(16));
+}
+
+} // namespace
+} // namespace jestrel

@@ -1,0 +1,13 @@
+# The version record. These values fill the header the program shows them from, the Windows
+# version resource, the desktop entry, the AppStream metainfo, the manual page and the Debian
+# package, so none of them can differ. The numeric version is the project's.
+set(JESTREL_PRODUCT_NAME "Jestrel!")
+set(JESTREL_VERSION_TEXT "0.05")
+set(JESTREL_FILE_VERSION_NUMBERS "${PROJECT_VERSION_MAJOR}, ${PROJECT_VERSION_MINOR}, ${PROJECT_VERSION_PATCH}, 0")
+set(JESTREL_COMMENTS "Jestrel")
+set(JESTREL_INTERNAL_NAME "Jestrel")
+set(JESTREL_ORIGINAL_FILENAME "Jestrel.exe")
+set(JESTREL_FILE_DESCRIPTION "Files needed: Jestrel.Ini, Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll")
+set(JESTREL_COMPANY_NAME "The Jestrel Authors")
+set(JESTREL_LEGAL_COPYRIGHT "Copyright © December 2026 The Jestrel Authors")
+set(JESTREL_RELEASE_DATE "2026-12-08")

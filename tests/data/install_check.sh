@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Installs the built program into a staging folder under /usr, as its Debian package does, and
+# checks what landed there with the tools the desktop itself trusts.
+# Usage: install_check.sh CHECK BUILD-FOLDER STAGING-FOLDER
+set -euo pipefail
+
+check=$1
+build=$2
+staging=$3
+root=$staging/usr
+here=$(dirname "$(realpath "$0")")
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+need() { command -v "$1" >/dev/null || { echo "SKIP: $1 is not installed"; exit 77; }; }
+version=$(sed -n 's/^set(JESTREL_VERSION_TEXT "\(.*\)")$/\1/p' "$here/../../resources/VersionRecord.cmake")
+[ -n "$version" ] || fail "resources/VersionRecord.cmake gives no version"
+
+# The value of key $2 in the desktop entry $1.
+key() { sed -n "s/^$2=//p" "$1"; }
+
+case $check in
+stage)
+    rm -rf "$staging"
+    DESTDIR=$staging cmake --install "$build" --prefix /usr >/dev/null
+    ;;
+
+files)
+    installed=$(cd "$staging" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
+    diff -u "$here/installed-files.txt" - <<<"$installed" || fail "the installed files differ from installed-files.txt"
+    [ -x "$root/bin/jestrel" ] || fail "bin/jestrel is not executable"
+    cmp "$here/../../examples/Jestrel.Ini" "$root/share/doc/jestrel/examples/Jestrel.Ini" \
+        || fail "the sample sayings file differs from examples/Jestrel.Ini"
+    ;;
+
+desktop_entry)
+    need desktop-file-validate
+    entry=$root/share/applications/Jestrel.desktop
+    # Hints count too: an entry the menus file under "Other" is not what was asked for.
+    report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
+    [ -z "$report" ] || fail "desktop-file-validate: $report"
+    [ "$(key "$entry" Name)" = "Jestrel!" ] || fail "Name is not Jestrel!"
+    [ "$(key "$entry" Comment)" = "Jestrel" ] || fail "Comment is not the version record's comment"
+    [[ ";$(key "$entry" Categories)" == *";Amusement;"* ]] || fail "Categories lack Amusement"
+    [ -x "$root/bin/$(key "$entry" Exec)" ] || fail "Exec names no installed program"
+    [ -f "$root/share/icons/hicolor/32x32/apps/$(key "$entry" Icon).png" ] || fail "Icon names no installed icon"
+    # Without a Path key the program starts in the home folder and finds Jestrel.Ini there.
+    ! grep -q '^Path=' "$entry" || fail "the entry sets a working folder"
+    ;;
+
+metainfo)
+    need appstreamcli
+    metainfo=$(echo "$root"/share/metainfo/*.metainfo.xml)
+    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+    grep -q "<release version=\"$version\" " "$metainfo" || fail "no release $version"
+    launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+    [ -f "$root/share/applications/$launchable" ] || fail "the launchable $launchable is not installed"
+    grep -q '<image>https://.*/screenshot.png</image>' "$metainfo" || fail "no screenshot"
+    ;;
+
+manual_page)
+    need man
+    page=$root/share/man/man1/jestrel.1.gz
+    warnings=$(mktemp)
+    trap 'rm -f "$warnings"' EXIT
+    for locale in C C.UTF-8; do
+        text=$(LC_ALL=$locale MANWIDTH=80 man --warnings=all -l "$page" 2>"$warnings") \
+            || fail "man -l failed in the $locale locale"
+        [ ! -s "$warnings" ] || fail "man -l warns in the $locale locale: $(cat "$warnings")"
+    done
+    grep -q "Jestrel $version" <<<"$text" || fail "the manual page does not give version $version"
+    for section in NAME SYNOPSIS DESCRIPTION FILES 'THE SAYINGS FILE' DIAGNOSTICS 'EXIT STATUS'; do
+        grep -q "^$section\$" <<<"$text" || fail "the manual page has no section $section"
+    done
+    ;;
+
+*)
+    fail "unknown check $check"
+    ;;
+esac

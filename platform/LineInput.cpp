@@ -3,6 +3,7 @@
 #include "platform/RuntimeFailure.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace jestrel
@@ -12,6 +13,29 @@ namespace
 {
 
 constexpr std::size_t kChunkBytes = 64 * 1024;
+
+bool isTerminator(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+// Every draw splits the whole file again, and line ends are rare among its bytes: eight bytes at
+// a time are let through at once unless one of them lies below 0x0E, as CR and LF do.
+const char *findTerminator(const char *first, const char *last)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    while (last - first >= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, first, sizeof word);
+        if (((word - kOnes * 0x0E) & ~word & kHighBits) != 0) {
+            if (const char *terminator = std::find_if(first, first + 8, isTerminator); terminator != first + 8)
+                return terminator;
+        }
+        first += 8;
+    }
+    return std::find_if(first, last, isTerminator);
+}
 
 } // namespace
 
@@ -30,9 +54,11 @@ bool LineInput::fill()
         m_end -= m_begin;
         m_begin = 0;
     }
-    if (m_buffer.size() < m_end + kChunkBytes)
-        m_buffer.resize(m_end + kChunkBytes);
-    const std::size_t count = m_source(std::span<char>(m_buffer.data() + m_end, kChunkBytes));
+    // The buffer grows only while one line fills all of it; otherwise a read fills the room behind
+    // the unread part, so that the buffer is not reallocated and copied on every read.
+    if (m_end == m_buffer.size())
+        m_buffer.resize(m_buffer.size() + kChunkBytes);
+    const std::size_t count = m_source(std::span<char>(m_buffer.data() + m_end, m_buffer.size() - m_end));
     m_end += count;
     m_atEnd = count == 0;
     return count > 0;
@@ -50,7 +76,7 @@ std::optional<std::string_view> LineInput::next()
         }
         const char *first = m_buffer.data() + m_begin;
         const char *last = m_buffer.data() + m_end;
-        const char *terminator = std::find_if(first + scanned, last, [](char c) { return c == '\n' || c == '\r'; });
+        const char *terminator = findTerminator(first + scanned, last);
         const auto length = static_cast<std::size_t>(terminator - first);
         if (length > m_maxLineBytes) {
             throw RuntimeFailure::atLine(FailureKind::LineTooLong, m_name, m_lineNumber + 1,

@@ -30,6 +30,24 @@ TEST(LineInput, EndsLinesAtCrLfLfOrCrWhereverReadsSplitThem)
     }
 }
 
+// Line ends are looked for many bytes at a time; other control bytes and bytes that only share
+// their low bits with CR or LF must never end a line, wherever they stand.
+TEST(LineInput, EndsLinesOnlyAtCrOrLfAmongAnyOtherBytes)
+{
+    const std::string others { '\0', '\t', '\x0B', '\x0C', '\x0E', '\x8A', '\x8D', '\xFF', ' ' };
+    for (std::size_t at = 0; at <= 17; ++at) {
+        for (const char other : others) {
+            SCOPED_TRACE(testing::Message() << "at " << at << ", byte " << int(static_cast<unsigned char>(other)));
+            std::string line(20, 'x');
+            line[at] = other;
+            for (const std::string_view end : { "\r\n", "\n", "\r" }) {
+                const std::string text = std::string(at, 'y') + "\n" + line + std::string(end) + "after";
+                EXPECT_EQ(allLines(text, 64), (std::vector<std::string> { std::string(at, 'y'), line, "after" }));
+            }
+        }
+    }
+}
+
 TEST(LineInput, TerminatorAtEndAddsNoEmptyLine)
 {
     EXPECT_EQ(allLines("a\r\n", 1), std::vector<std::string> { "a" });
@@ -57,6 +75,13 @@ TEST(LineInput, LimitsLineLength)
         EXPECT_EQ(failure.kind(), FailureKind::LineTooLong);
         EXPECT_STREQ(failure.what(), "Jestrel.Ini, line 2: the line is longer than 8 bytes.");
     }
+}
+
+TEST(LineInput, KeepsALineLongerThanOneReadWhole)
+{
+    const std::string longLine(200'000, 'x');
+    EXPECT_EQ(allLines("first\r\n" + longLine + "\r\nlast", 4096, longLine.size()),
+              (std::vector<std::string> { "first", longLine, "last" }));
 }
 
 TEST(LineInput, ReadsNoFurtherThanTheLinesAskedFor)

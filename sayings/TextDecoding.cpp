@@ -1,7 +1,9 @@
 #include "sayings/TextDecoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace jestrel
 {
@@ -17,18 +19,85 @@ constexpr std::array<char16_t, 32> kWindows1252High {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void appendUtf8(std::string &out, char32_t code)
+// A byte read as Windows-1252, in UTF-8: up to three bytes and how many of them count.
+struct Utf8Sequence {
+    std::array<char, 3> bytes {};
+    std::uint8_t length = 0;
+};
+
+constexpr Utf8Sequence toUtf8(char32_t code)
 {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+    if (code < 0x80)
+        return { { static_cast<char>(code) }, 1 };
+    if (code < 0x800)
+        return { { static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F)) }, 2 };
+    return { { static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+               static_cast<char>(0x80 | (code & 0x3F)) },
+             3 };
+}
+
+// Looked up rather than computed, so that converting a line takes no branch per byte.
+constexpr std::array<Utf8Sequence, 256> kWindows1252ToUtf8 = [] {
+    std::array<Utf8Sequence, 256> table;
+    for (char32_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = toUtf8(byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte);
+    return table;
+}();
+
+std::uint64_t load(const char *bytes)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Every draw checks the whole file again, and sayings are mostly ASCII: 32 bytes, then eight, at a
+// time pass at once. Returns the offset of the first byte from i on that may not be ASCII.
+std::size_t skipAscii(std::string_view bytes, std::size_t i)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    const char *data = bytes.data();
+    while (bytes.size() - i >= 32) {
+        if (((load(data + i) | load(data + i + 8) | load(data + i + 16) | load(data + i + 24)) & kHighBits) != 0)
+            break;
+        i += 32;
     }
+    while (bytes.size() - i >= 8 && (load(data + i) & kHighBits) == 0)
+        i += 8;
+    return i;
+}
+
+// The length of the valid UTF-8 sequence that starts at bytes[i], or 0 if none does.
+std::size_t sequenceLength(std::string_view bytes, std::size_t i)
+{
+    const auto lead = static_cast<std::uint8_t>(bytes[i]);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    std::uint8_t low = 0x80;
+    std::uint8_t high = 0xBF;
+    // Second-byte ranges exclude overlong forms, surrogates and code points above U+10FFFF.
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (bytes.size() - i < length)
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<std::uint8_t>(bytes[i + k]);
+        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+            return 0;
+    }
+    return length;
 }
 
 } // namespace
@@ -36,55 +105,44 @@ void appendUtf8(std::string &out, char32_t code)
 bool isValidUtf8(std::string_view bytes)
 {
     std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<std::uint8_t>(bytes[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        std::uint8_t low = 0x80;
-        std::uint8_t high = 0xBF;
-        // Second-byte ranges exclude overlong forms, surrogates and code points above U+10FFFF.
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (bytes.size() - i < length)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<std::uint8_t>(bytes[i + k]);
-            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+    while ((i = skipAscii(bytes, i)) < bytes.size()) {
+        // Character by character through the eight bytes that stopped the skip, then skip again.
+        for (const std::size_t stop = std::min(i + 8, bytes.size()); i < stop;) {
+            const std::size_t length = sequenceLength(bytes, i);
+            if (length == 0)
                 return false;
+            i += length;
         }
-        i += length;
     }
     return true;
 }
 
 std::string decodeLine(std::string_view bytes)
 {
+    std::string storage;
+    return std::string(decodeLine(bytes, storage));
+}
+
+std::string_view decodeLine(std::string_view bytes, std::string &storage)
+{
     if (isValidUtf8(bytes))
-        return std::string(bytes);
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (const char c : bytes) {
-        const auto byte = static_cast<std::uint8_t>(c);
-        if (byte >= 0x80 && byte <= 0x9F)
-            appendUtf8(out, kWindows1252High[byte - 0x80]);
-        else
-            appendUtf8(out, byte);
+        return bytes;
+    // Room for the longest conversion, three bytes for every byte.
+    storage.resize(bytes.size() * 3);
+    char *next = storage.data();
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t ascii = skipAscii(bytes, i);
+        next = std::copy(bytes.data() + i, bytes.data() + ascii, next);
+        // Byte by byte through the eight bytes that stopped the skip, then skip again.
+        for (i = ascii; i < std::min(ascii + 8, bytes.size()); ++i) {
+            const Utf8Sequence &sequence = kWindows1252ToUtf8[static_cast<std::uint8_t>(bytes[i])];
+            std::memcpy(next, sequence.bytes.data(), sequence.bytes.size());
+            next += sequence.length;
+        }
     }
-    return out;
+    storage.resize(static_cast<std::size_t>(next - storage.data()));
+    return storage;
 }
 
 } // namespace jestrel

@@ -1,6 +1,7 @@
 #include "sayings/TextDecoding.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace jestrel
 {
@@ -19,6 +20,47 @@ TEST(DecodeLine, ReadsAnythingElseAsWindows1252)
     EXPECT_EQ(decodeLine("caf\xE9"), "caf\xC3\xA9");
     EXPECT_EQ(decodeLine("\x80 \x93quoted\x94 \x85"), "\xE2\x82\xAC \xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x80\xA6");
     EXPECT_EQ(decodeLine("\x81\x9F\xFF"), "\xC2\x81\xC5\xB8\xC3\xBF");
+}
+
+TEST(DecodeLine, ConvertsOnlyWhatIsNotUtf8AndCopiesNothingElse)
+{
+    std::string storage = "left over";
+    const std::string_view utf8 = "caf\xC3\xA9";
+    EXPECT_EQ(decodeLine(utf8, storage).data(), utf8.data());
+
+    const std::string_view converted = decodeLine("caf\xE9", storage);
+    EXPECT_EQ(converted, "caf\xC3\xA9");
+    EXPECT_EQ(converted.data(), storage.data());
+    EXPECT_EQ(decodeLine("\x80", storage), "\xE2\x82\xAC");
+}
+
+// Long runs of ASCII are checked many bytes at a time; a byte beyond ASCII must be found wherever
+// it falls in such a run, and the text around it must come through whole.
+TEST(DecodeLine, FindsEveryByteBeyondAsciiWhereverItStands)
+{
+    for (std::size_t before = 0; before <= 40; ++before) {
+        for (const std::size_t after : { 0u, 1u, 7u, 8u, 33u }) {
+            SCOPED_TRACE(testing::Message() << before << " before, " << after << " after");
+            const std::string head(before, 'a');
+            const std::string tail(after, 'z');
+            EXPECT_EQ(decodeLine(head + "\xE9" + tail), head + "\xC3\xA9" + tail);
+            EXPECT_EQ(decodeLine(head + "\x93" + tail + "\x94"), head + "\xE2\x80\x9C" + tail + "\xE2\x80\x9D");
+            EXPECT_TRUE(isValidUtf8(head + "\xF0\x9F\x98\x80" + tail));
+            EXPECT_FALSE(isValidUtf8(head + "\xC3" + tail));
+            EXPECT_FALSE(isValidUtf8(head + "\xE2\x82" + tail));
+        }
+    }
+}
+
+TEST(DecodeLine, ReadsEveryHighByteAsItsWindows1252Character)
+{
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        SCOPED_TRACE(byte);
+        const std::string alone = decodeLine(std::string(1, static_cast<char>(byte)));
+        EXPECT_TRUE(isValidUtf8(alone));
+        const std::string among = std::string(9, ' ') + static_cast<char>(byte) + "\xFF" + std::string(30, '.');
+        EXPECT_EQ(decodeLine(among), std::string(9, ' ') + alone + "\xC3\xBF" + std::string(30, '.'));
+    }
 }
 
 TEST(IsValidUtf8, RejectsMalformedSequences)

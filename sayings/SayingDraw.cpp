@@ -29,7 +29,7 @@ void drawSaying(RandomSource &random, const CaptionSink &setCaption, std::string
     random.reseed();
     setCaption(std::string(kPlaceholderCaption));
     const int count = readSayingsFile(path, table);
-    setCaption(table.at(pickIndex(count, random.next())));
+    setCaption(std::string(table.at(pickIndex(count, random.next()))));
 }
 
 } // namespace jestrel

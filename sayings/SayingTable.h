@@ -1,6 +1,8 @@
 #pragma once
 
-#include <string>
+#include <memory>
+#include <memory_resource>
+#include <string_view>
 #include <vector>
 
 namespace jestrel
@@ -17,13 +19,18 @@ public:
 
     SayingTable();
 
-    const std::string &at(int index) const;
-    void set(int index, std::string saying);
+    // Valid for as long as the table lives.
+    std::string_view at(int index) const;
+    // The table keeps its own copy of saying.
+    void set(int index, std::string_view saying);
 
 private:
     static std::size_t checked(int index);
 
-    std::vector<std::string> m_slots;
+    // Every draw fills a fresh table and drops it whole, so the sayings' bytes share a few large
+    // blocks that go with the table; one allocation per saying would cost more than the reading.
+    std::unique_ptr<std::pmr::monotonic_buffer_resource> m_text;
+    std::vector<std::string_view> m_slots;
 };
 
 } // namespace jestrel

@@ -104,6 +104,8 @@ int readSayings(LineInput &input, SayingTable &table)
         countText.remove_prefix(kUtf8ByteOrderMark.size());
     const int count = checkedCount(countText, input);
 
+    // Reused, so that converting a line costs no allocation of its own.
+    std::string converted;
     for (int slot = 0; slot < count - 1; ++slot) {
         line = input.next();
         if (!line) {
@@ -111,7 +113,7 @@ int readSayings(LineInput &input, SayingTable &table)
                                  input.name() + " ends after line " + std::to_string(input.lineNumber())
                                      + ", but the count on line 1 promises " + std::to_string(count) + " lines.");
         }
-        table.set(slot, decodeLine(*line));
+        table.set(slot, decodeLine(*line, converted));
     }
     return count;
 }

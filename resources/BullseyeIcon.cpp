@@ -29,11 +29,6 @@ constexpr std::size_t kFileBytes = kIconDirBytes + kIconDirEntryBytes + kImageBy
 static_assert(kImageBytes == 744);
 static_assert(kFileBytes == 766);
 
-std::optional<std::uint8_t> indexAt(int x, int y)
-{
-    return bullseyePaletteIndex(kSide, x, y);
-}
-
 } // namespace
 
 std::vector<std::uint8_t> bullseyeIco()
@@ -73,17 +68,21 @@ std::vector<std::uint8_t> bullseyeIco()
         out.push_back(0);
     }
 
+    const std::vector<std::uint8_t> indices = bullseyePaletteIndices(kSide);
+    const auto indexAt = [&](int x, int y) { return indices[static_cast<std::size_t>(y * kSide + x)]; };
+    const auto colourAt = [&](int x, int y) { return indexAt(x, y) == kTransparentPixel ? 0 : indexAt(x, y); };
+
     // Bitmap rows run from the bottom of the picture to the top; the leftmost pixel takes the
     // high bits of its byte.
     for (int y = kSide - 1; y >= 0; --y) {
         for (int x = 0; x < kSide; x += 2)
-            out.push_back(static_cast<std::uint8_t>(indexAt(x, y).value_or(0) << 4 | indexAt(x + 1, y).value_or(0)));
+            out.push_back(static_cast<std::uint8_t>(colourAt(x, y) << 4 | colourAt(x + 1, y)));
     }
     for (int y = kSide - 1; y >= 0; --y) {
         for (int x = 0; x < kSide; x += 8) {
             std::uint8_t bits = 0;
             for (int bit = 0; bit < 8; ++bit) {
-                if (!indexAt(x + bit, y))
+                if (indexAt(x + bit, y) == kTransparentPixel)
                     bits |= static_cast<std::uint8_t>(0x80 >> bit);
             }
             out.push_back(bits);

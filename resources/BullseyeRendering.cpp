@@ -72,17 +72,6 @@ Radii ringRadii(int size)
     return radii;
 }
 
-std::optional<std::uint8_t> indexAt(const Radii &radii, int size, int x, int y)
-{
-    const double centre = size / 2.0;
-    const double distance = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
-    for (std::size_t i = 0; i < kRingCount; ++i) {
-        if (distance < radii[i])
-            return kBullseyeRings[i].paletteIndex;
-    }
-    return std::nullopt;
-}
-
 std::string number(double value)
 {
     std::array<char, 32> text {};
@@ -103,28 +92,51 @@ std::string hexColour(const Rgb &colour)
 
 } // namespace
 
-std::optional<std::uint8_t> bullseyePaletteIndex(int size, int x, int y)
+std::vector<std::uint8_t> bullseyePaletteIndices(int size)
 {
-    return indexAt(ringRadii(size), size, x, y);
+    // The window icon draws every size at start-up, so this stays cheap. In coordinates doubled
+    // about the centre a pixel centre lies inside a ring of radius r where dx² + dy² < (2r)², both
+    // sides exact, and each quarter of the picture mirrors the top-left one.
+    const Radii radii = ringRadii(size);
+    std::array<double, kRingCount> doubledSquared {};
+    std::ranges::transform(radii, doubledSquared.begin(), [](double radius) { return 4 * radius * radius; });
+
+    const auto side = static_cast<std::size_t>(size);
+    std::vector<std::uint8_t> indices(side * side, kTransparentPixel);
+    const std::size_t half = (side + 1) / 2;
+    for (std::size_t y = 0; y < half; ++y) {
+        const auto top = indices.begin() + static_cast<std::ptrdiff_t>(y * side);
+        const int dy = 2 * static_cast<int>(y) + 1 - size;
+        for (std::size_t x = 0; x < half; ++x) {
+            const int dx = 2 * static_cast<int>(x) + 1 - size;
+            const double distanceSquared = dx * dx + dy * dy;
+            const auto ring
+                = std::ranges::find_if(doubledSquared, [&](double limit) { return distanceSquared < limit; });
+            if (ring != doubledSquared.end()) {
+                const std::uint8_t index
+                    = kBullseyeRings[static_cast<std::size_t>(ring - doubledSquared.begin())].paletteIndex;
+                top[static_cast<std::ptrdiff_t>(x)] = index;
+                top[static_cast<std::ptrdiff_t>(side - 1 - x)] = index;
+            }
+        }
+        std::copy(top, top + static_cast<std::ptrdiff_t>(side),
+                  indices.begin() + static_cast<std::ptrdiff_t>((side - 1 - y) * side));
+    }
+    return indices;
 }
 
 std::vector<std::uint32_t> renderBullseye(int size)
 {
-    std::vector<std::uint32_t> pixels;
-    pixels.reserve(static_cast<std::size_t>(size) * static_cast<std::size_t>(size));
-    const Radii radii = ringRadii(size);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const std::optional<std::uint8_t> index = indexAt(radii, size, x, y);
-            if (!index) {
-                pixels.push_back(0);
-                continue;
-            }
-            const Rgb &colour = kWindowsPalette.at(*index);
-            pixels.push_back(0xFF000000u | static_cast<std::uint32_t>(colour.red) << 16
-                             | static_cast<std::uint32_t>(colour.green) << 8 | colour.blue);
-        }
+    // Entries past the palette, kTransparentPixel among them, stay 0: transparent.
+    std::array<std::uint32_t, 256> colours {};
+    for (std::size_t i = 0; i < kWindowsPalette.size(); ++i) {
+        const Rgb &colour = kWindowsPalette[i];
+        colours[i] = 0xFF000000u | static_cast<std::uint32_t>(colour.red) << 16
+            | static_cast<std::uint32_t>(colour.green) << 8 | colour.blue;
     }
+    const std::vector<std::uint8_t> indices = bullseyePaletteIndices(size);
+    std::vector<std::uint32_t> pixels(indices.size());
+    std::ranges::transform(indices, pixels.begin(), [&](std::uint8_t index) { return colours[index]; });
     return pixels;
 }
 

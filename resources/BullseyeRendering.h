@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,10 +11,13 @@ namespace jestrel
 // The sizes, in pixels, the desktop gets the bullseye in besides the scalable drawing.
 inline constexpr std::array<int, 8> kBullseyeSizes { 16, 22, 24, 32, 48, 64, 128, 256 };
 
-// The palette index of pixel (x, y) of a bullseye size pixels wide, nullopt where it is
-// transparent. The ring table's radii scale with the size and each pixel takes the colour at its
-// centre, so every size stays sharp and size 32 is exactly the icon file's picture.
-std::optional<std::uint8_t> bullseyePaletteIndex(int size, int x, int y);
+// Marks a pixel outside the rim in bullseyePaletteIndices().
+inline constexpr std::uint8_t kTransparentPixel = 0xFF;
+
+// The palette index of every pixel of a bullseye size pixels wide, top row first, or
+// kTransparentPixel. The ring table's radii scale with the size and each pixel takes the colour
+// at its centre, so every size stays sharp and size 32 is exactly the icon file's picture.
+std::vector<std::uint8_t> bullseyePaletteIndices(int size);
 
 // The bullseye size pixels wide as 0xAARRGGBB pixels, top row first; transparent pixels are 0.
 std::vector<std::uint32_t> renderBullseye(int size);

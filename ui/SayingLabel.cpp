@@ -1,5 +1,6 @@
 #include "ui/SayingLabel.h"
 
+#include <QEvent>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
@@ -24,7 +25,6 @@ void SayingLabel::setCaption(const QString &caption)
     }
     setText(visible);
     setAccessibleName(shownText(visible));
-    updateToolTip();
 }
 
 QString SayingLabel::shownText(const QString &caption)
@@ -55,16 +55,15 @@ void SayingLabel::paintEvent(QPaintEvent *)
     painter.drawText(contentsRect(), kTextFlags, text());
 }
 
-void SayingLabel::resizeEvent(QResizeEvent *event)
+bool SayingLabel::event(QEvent *event)
 {
-    QLabel::resizeEvent(event);
-    updateToolTip();
-}
-
-void SayingLabel::updateToolTip()
-{
-    // Tooltips guess at markup; escaping keeps a saying plain text there too.
-    setToolTip(isCutOff() ? u"<qt>"_s + shownText(text()).toHtmlEscaped() + u"</qt>"_s : QString());
+    // Whether a saying is cut off takes a text layout; it is worked out only when a tooltip is
+    // asked for, not on every draw.
+    if (event->type() == QEvent::ToolTip) {
+        // Tooltips guess at markup; escaping keeps a saying plain text there too.
+        setToolTip(isCutOff() ? u"<qt>"_s + shownText(text()).toHtmlEscaped() + u"</qt>"_s : QString());
+    }
+    return QLabel::event(event);
 }
 
 } // namespace jestrel

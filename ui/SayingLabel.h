@@ -21,13 +21,11 @@ public:
     static QString shownText(const QString &caption);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     static constexpr int kTextFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
-
-    void updateToolTip();
 };
 
 } // namespace jestrel

@@ -6,6 +6,7 @@
 #include "sayings/Draw.h"
 #include "sayings/SayingTable.h"
 #include "sayings/SayingsReader.h"
+#include "sayings/TextDecoding.h"
 
 namespace jestrel
 {
@@ -29,7 +30,7 @@ void drawSaying(RandomSource &random, const CaptionSink &setCaption, std::string
     random.reseed();
     setCaption(std::string(kPlaceholderCaption));
     const int count = readSayingsFile(path, table);
-    setCaption(std::string(table.at(pickIndex(count, random.next()))));
+    setCaption(decodeLine(table.at(pickIndex(count, random.next()))));
 }
 
 } // namespace jestrel

@@ -104,8 +104,6 @@ int readSayings(LineInput &input, SayingTable &table)
         countText.remove_prefix(kUtf8ByteOrderMark.size());
     const int count = checkedCount(countText, input);
 
-    // Reused, so that converting a line costs no allocation of its own.
-    std::string converted;
     for (int slot = 0; slot < count - 1; ++slot) {
         line = input.next();
         if (!line) {
@@ -113,7 +111,7 @@ int readSayings(LineInput &input, SayingTable &table)
                                  input.name() + " ends after line " + std::to_string(input.lineNumber())
                                      + ", but the count on line 1 promises " + std::to_string(count) + " lines.");
         }
-        table.set(slot, decodeLine(*line, converted));
+        table.set(slot, *line);
     }
     return count;
 }

@@ -119,16 +119,10 @@ bool isValidUtf8(std::string_view bytes)
 
 std::string decodeLine(std::string_view bytes)
 {
-    std::string storage;
-    return std::string(decodeLine(bytes, storage));
-}
-
-std::string_view decodeLine(std::string_view bytes, std::string &storage)
-{
     if (isValidUtf8(bytes))
-        return bytes;
+        return std::string(bytes);
     // Room for the longest conversion, three bytes for every byte.
-    storage.resize(bytes.size() * 3);
+    std::string storage(bytes.size() * 3, '\0');
     char *next = storage.data();
     std::size_t i = 0;
     while (i < bytes.size()) {

@@ -13,8 +13,5 @@ bool isValidUtf8(std::string_view bytes);
 // Sayings files come from hand editors in either encoding: a line that is valid UTF-8 is kept as
 // it is, any other line is read as Windows-1252. The result is always UTF-8.
 std::string decodeLine(std::string_view bytes);
-// The same without a copy of a line that is already UTF-8: the result is bytes itself, or the
-// conversion, written over storage and valid until storage changes.
-std::string_view decodeLine(std::string_view bytes, std::string &storage);
 
 } // namespace jestrel

@@ -3,6 +3,7 @@
 #include "sayings/Draw.h"
 #include "sayings/SayingTable.h"
 #include "sayings/SayingsReader.h"
+#include "sayings/TextDecoding.h"
 #include "support/MemorySource.h"
 
 #include <cstdint>
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const int index = jestrel::pickIndex(count, unit);
         if (index < 0 || index > count - 2)
             std::abort();
-        (void)table.at(index);
+        (void)jestrel::decodeLine(table.at(index));
     } catch (const jestrel::RuntimeFailure &) {
     }
     return 0;

@@ -22,18 +22,6 @@ TEST(DecodeLine, ReadsAnythingElseAsWindows1252)
     EXPECT_EQ(decodeLine("\x81\x9F\xFF"), "\xC2\x81\xC5\xB8\xC3\xBF");
 }
 
-TEST(DecodeLine, ConvertsOnlyWhatIsNotUtf8AndCopiesNothingElse)
-{
-    std::string storage = "left over";
-    const std::string_view utf8 = "caf\xC3\xA9";
-    EXPECT_EQ(decodeLine(utf8, storage).data(), utf8.data());
-
-    const std::string_view converted = decodeLine("caf\xE9", storage);
-    EXPECT_EQ(converted, "caf\xC3\xA9");
-    EXPECT_EQ(converted.data(), storage.data());
-    EXPECT_EQ(decodeLine("\x80", storage), "\xE2\x82\xAC");
-}
-
 // Long runs of ASCII are checked many bytes at a time; a byte beyond ASCII must be found wherever
 // it falls in such a run, and the text around it must come through whole.
 TEST(DecodeLine, FindsEveryByteBeyondAsciiWhereverItStands)

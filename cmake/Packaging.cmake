@@ -18,5 +18,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${JESTREL_COMPANY_NAME} <sayings@jestrel.example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The font the windows are laid out in stands in for one only Windows has.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 
 include(CPack)

@@ -176,6 +176,10 @@ TEST_F(AboutDialogTest, ControlsStandWhereTheLayoutPutsThem)
             EXPECT_EQ(label->textFormat(), Qt::PlainText);
             EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
             EXPECT_TRUE(label->wordWrap());
+            // Every notice shows whole in its label, in the stand-in font too.
+            const QRect wrapped = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), QWIDGETSIZE_MAX),
+                                                                    Qt::TextWordWrap, label->text());
+            EXPECT_LE(wrapped.height(), label->height());
         }
     }
     EXPECT_EQ(child<QPushButton>(dialog, u"BTN_OK"_s)->text(), u"&OK"_s);

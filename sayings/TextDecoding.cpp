@@ -51,8 +51,8 @@ std::uint64_t load(const char *bytes)
     return word;
 }
 
-// Every draw checks the whole file again, and sayings are mostly ASCII: 32 bytes, then eight, at a
-// time pass at once. Returns the offset of the first byte from i on that may not be ASCII.
+// Sayings are mostly ASCII, and a line may be 64 KiB long: 32 bytes, then eight, at a time pass
+// at once. Returns the offset of the first byte from i on that may not be ASCII.
 std::size_t skipAscii(std::string_view bytes, std::size_t i)
 {
     constexpr std::uint64_t kHighBits = 0x8080808080808080;

@@ -12,19 +12,28 @@ namespace jestrel
 namespace
 {
 
-// The image only borrows the pixels, which go with the caller; the pixmap gets its own copy.
+// A copy of the pixels, which go with the caller.
+QImage imageOf(const std::vector<std::uint32_t> &argb, int width, int height)
+{
+    return QImage(reinterpret_cast<const uchar *>(argb.data()), width, height, QImage::Format_ARGB32).copy();
+}
+
 QPixmap pixmapOf(const std::vector<std::uint32_t> &argb, int width, int height)
 {
-    const QImage image(reinterpret_cast<const uchar *>(argb.data()), width, height, QImage::Format_ARGB32);
-    return QPixmap::fromImage(image.copy());
+    return QPixmap::fromImage(imageOf(argb, width, height));
 }
 
 } // namespace
 
 QPixmap programPixmap()
 {
-    const DecodedIcon icon = decodeIco(bullseyeIco());
-    return pixmapOf(icon.argb, icon.width, icon.height);
+    // Both the window icon and the icon box need it at start-up: decoded once. An image, unlike a
+    // pixmap, may outlive the toolkit.
+    static const QImage iconFileImage = [] {
+        const DecodedIcon icon = decodeIco(bullseyeIco());
+        return imageOf(icon.argb, icon.width, icon.height);
+    }();
+    return QPixmap::fromImage(iconFileImage);
 }
 
 QIcon programIcon()

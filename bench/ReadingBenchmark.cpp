@@ -2,7 +2,7 @@
 #include "platform/InputFile.h"
 #include "platform/LineInput.h"
 #include "platform/RandomSource.h"
-#include "sayings/Draw.h"
+#include "sayings/SayingDraw.h"
 #include "sayings/SayingDraw.h"
 #include "sayings/SayingTable.h"
 #include "sayings/SayingsReader.h"

@@ -3,10 +3,11 @@
 #include "platform/InputFile.h"
 #include "platform/LineInput.h"
 #include "platform/RandomSource.h"
-#include "sayings/Draw.h"
 #include "sayings/SayingTable.h"
 #include "sayings/SayingsReader.h"
 #include "sayings/TextDecoding.h"
+
+#include <cmath>
 
 namespace jestrel
 {
@@ -24,13 +25,19 @@ int readSayingsFile(const std::string &path, SayingTable &table)
 
 } // namespace
 
+int pickIndex(int count, float unit)
+{
+    // Double precision keeps (count - 1) * unit below count - 1 for the largest float below 1.
+    return static_cast<int>(std::floor(static_cast<double>(count - 1) * static_cast<double>(unit)));
+}
+
 void drawSaying(RandomSource &random, const CaptionSink &setCaption, std::string path)
 {
     SayingTable table;
     random.reseed();
     setCaption(std::string(kPlaceholderCaption));
     const int count = readSayingsFile(path, table);
-    setCaption(decodeLine(table.at(pickIndex(count, random.next()))));
+    setCaption(captionText(table.at(pickIndex(count, random.next()))));
 }
 
 } // namespace jestrel

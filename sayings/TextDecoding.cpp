@@ -139,4 +139,25 @@ std::string decodeLine(std::string_view bytes)
     return storage;
 }
 
+std::string captionText(std::string_view bytes)
+{
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+    const std::string decoded = decodeLine(bytes);
+    std::string shown;
+    shown.reserve(decoded.size());
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(decoded[i]);
+        // C1 controls, U+0080 to U+009F, are C2 80 to C2 9F in UTF-8.
+        const bool c1 = byte == 0xC2 && i + 1 < decoded.size() && static_cast<std::uint8_t>(decoded[i + 1]) <= 0x9F;
+        if (byte == '\t')
+            shown += ' ';
+        else if (byte < 0x20 || byte == 0x7F || c1)
+            shown += kReplacement;
+        else
+            shown += decoded[i];
+        i += c1 ? 1 : 0;
+    }
+    return shown;
+}
+
 } // namespace jestrel

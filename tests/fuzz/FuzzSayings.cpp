@@ -1,6 +1,6 @@
 #include "platform/LineInput.h"
 #include "platform/RuntimeFailure.h"
-#include "sayings/Draw.h"
+#include "sayings/SayingDraw.h"
 #include "sayings/SayingTable.h"
 #include "sayings/SayingsReader.h"
 #include "sayings/TextDecoding.h"

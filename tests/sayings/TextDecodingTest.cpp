@@ -51,6 +51,17 @@ TEST(DecodeLine, ReadsEveryHighByteAsItsWindows1252Character)
     }
 }
 
+TEST(CaptionText, ShowsEveryControlCharacter)
+{
+    EXPECT_EQ(captionText(std::string_view("a\0b\x01"
+                                           "c\td\x7F",
+                                           8)),
+              "a\uFFFDb\uFFFDc d\uFFFD");
+    // C1 controls, from UTF-8 or from the bytes Windows-1252 leaves undefined.
+    EXPECT_EQ(captionText("\xC2\x85\xC2\xA0\xC3\x85"), "\uFFFD\u00A0\u00C5");
+    EXPECT_EQ(captionText("\x81\xE9"), "\uFFFD\u00E9");
+}
+
 TEST(IsValidUtf8, RejectsMalformedSequences)
 {
     for (const std::string_view bad : { "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3",

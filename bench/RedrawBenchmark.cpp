@@ -3,7 +3,7 @@
 #include "platform/RandomSource.h"
 #include "support/CurrentDir.h"
 #include "support/TempDir.h"
-#include "ui/Frm_JestrelMain.h"
+#include "ui/qt/Frm_JestrelMain.h"
 
 #include <QApplication>
 #include <QGuiApplication>

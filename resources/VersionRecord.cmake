@@ -7,7 +7,17 @@ set(JESTREL_FILE_VERSION_NUMBERS "${PROJECT_VERSION_MAJOR}, ${PROJECT_VERSION_MI
 set(JESTREL_COMMENTS "Jestrel")
 set(JESTREL_INTERNAL_NAME "Jestrel")
 set(JESTREL_ORIGINAL_FILENAME "Jestrel.exe")
-set(JESTREL_FILE_DESCRIPTION "Files needed: Jestrel.Ini, Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll")
+# Jestrel.exe is linked statically: the sayings file is the only other file it needs.
+set(JESTREL_FILE_DESCRIPTION "Files needed: Jestrel.Ini")
 set(JESTREL_COMPANY_NAME "The Jestrel Authors")
 set(JESTREL_LEGAL_COPYRIGHT "Copyright © December 2026 The Jestrel Authors")
+set(JESTREL_CONTACT_ADDRESS "sayings@jestrel.example.org")
 set(JESTREL_RELEASE_DATE "2026-12-08")
+# The about box's notice for what each build takes from others, two lines.
+if(WIN32)
+    set(JESTREL_RUNTIME_NOTICE "Portions of this program are provided by MinGW-w64 and the GNU C++\\n\
+library, © their authors, under their own free licences.")
+else()
+    set(JESTREL_RUNTIME_NOTICE "Portions of this program are provided by the Qt toolkit,\\n\
+© The Qt Company Ltd. and contributors, used under the LGPL v3.")
+endif()

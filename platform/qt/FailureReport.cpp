@@ -1,6 +1,6 @@
-#include "platform/FailureReport.h"
+#include "platform/qt/FailureReport.h"
 
-#include "platform/RuntimeFailure.h"
+#include "platform/qt/WindowOperations.h"
 
 #include <QMessageBox>
 #include <iostream>
@@ -10,13 +10,43 @@ using namespace Qt::StringLiterals;
 namespace jestrel
 {
 
-void reportFailure(const RuntimeFailure &failure)
+namespace
 {
-    std::cerr << "Jestrel!: " << failure.what() << std::endl;
-    QMessageBox box(QMessageBox::Critical, u"Jestrel!"_s, QString::fromUtf8(failure.what()), QMessageBox::Ok);
-    // The message quotes the sayings file; it must never be taken for markup.
-    box.setTextFormat(Qt::PlainText);
+
+// A message box is laid out only as it is about to show; it is centred then, before it maps.
+class FailureBox final : public QMessageBox
+{
+    Q_OBJECT
+
+public:
+    explicit FailureBox(std::string_view message)
+        : QMessageBox(QMessageBox::Critical, u"Jestrel!"_s,
+                      QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())), QMessageBox::Ok)
+    {
+        // The message quotes the sayings file; it must never be taken for markup.
+        setTextFormat(Qt::PlainText);
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        const TwipsSize screen = screenSize();
+        const TwipsSize outer = outerSize(*this);
+        moveWindow(*this, static_cast<int>((screen.width - outer.width) / 2),
+                   static_cast<int>((screen.height - outer.height) / 2));
+    }
+};
+
+} // namespace
+
+void reportFailure(std::string_view message)
+{
+    std::cerr << "Jestrel!: " << message << std::endl;
+    FailureBox box(message);
     box.exec();
 }
 
 } // namespace jestrel
+
+#include "FailureReport.moc"

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <string_view>
+
 namespace jestrel
 {
 
-class RuntimeFailure;
-
-// Shows the failure's message in a modal message box and on standard error; returns once the user
-// has dismissed it.
-void reportFailure(const RuntimeFailure &failure);
+// Shows the failure's message in a modal message box, centred on the screen, and on standard
+// error; returns once the user has dismissed it.
+void reportFailure(std::string_view message);
 
 } // namespace jestrel

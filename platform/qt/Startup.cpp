@@ -1,10 +1,10 @@
-#include "platform/Startup.h"
+#include "platform/qt/Startup.h"
 
-#include "platform/FailureReport.h"
-#include "platform/RuntimeFailure.h"
+#include "platform/qt/FailureReport.h"
 
 #include <QApplication>
 #include <QWidget>
+#include <exception>
 
 namespace jestrel
 {
@@ -12,50 +12,62 @@ namespace jestrel
 namespace
 {
 
-// Wayland lets no window place itself, so centring would be lost there. An X display, where
-// there is one, keeps it; a platform the user chose always wins.
-void preferX11OverWayland()
+// Wayland lets no window place itself, so centring would be lost there. An X display, where there
+// is one, keeps it, with Wayland behind it should the X platform be missing; a platform the user
+// chose always wins. The choice is the program's own: programs it starts do not inherit it.
+bool preferX11OverWayland()
 {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        return;
+        return false;
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
-        return;
-    qputenv("QT_QPA_PLATFORM", "xcb");
+        return false;
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    return true;
+}
+
+// Runs what may fail; a failure is reported and gives the exit status 1.
+bool reportingFailures(const std::function<void()> &action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::exception &failure) {
+        reportFailure(failure.what());
+    } catch (...) {
+        reportFailure("Jestrel met a failure it cannot name and has to end.");
+    }
+    return false;
 }
 
 } // namespace
 
-int runProgram(const char *programPath, const std::function<std::unique_ptr<QWidget>()> &loadStartupWindow)
+int runProgram(const char *programPath, const std::function<QIcon()> &programIcon,
+               const std::function<std::unique_ptr<QWidget>()> &loadStartupWindow)
 {
-    preferX11OverWayland();
+    const bool chosePlatform = preferX11OverWayland();
     // The program takes no command line: the toolkit sees the program's name alone.
     static int argc = 1;
     static char *argv[] = { const_cast<char *>(programPath), nullptr };
     QApplication application(argc, argv);
+    if (chosePlatform)
+        qunsetenv("QT_QPA_PLATFORM");
+    QApplication::setWindowIcon(programIcon());
     return startProgram(loadStartupWindow);
 }
 
 int startProgram(const std::function<std::unique_ptr<QWidget>()> &loadStartupWindow)
 {
     std::unique_ptr<QWidget> window;
-    try {
-        window = loadStartupWindow();
-    } catch (const RuntimeFailure &failure) {
-        reportFailure(failure);
+    if (!reportingFailures([&] { window = loadStartupWindow(); }))
         return 1;
-    }
     window->show();
     return QApplication::exec();
 }
 
 void runHandler(const std::function<void()> &handler)
 {
-    try {
-        handler();
-    } catch (const RuntimeFailure &failure) {
-        reportFailure(failure);
+    if (!reportingFailures(handler))
         endProgram(1);
-    }
 }
 
 void endProgram(int status)

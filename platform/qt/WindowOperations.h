@@ -12,9 +12,11 @@ struct TwipsSize {
 
 // The primary screen's full size, not just its work area.
 TwipsSize screenSize();
-// The window's outer size: frame, title bar and menu bar included, as the toolkit knows them.
-TwipsSize outerSize(const QWidget &window);
-// Places the window's outer top-left corner; its size stays as it is.
+// The window's outer size: frame, title bar and menu bar included. A window that has not shown yet
+// has no frame; the window manager is asked for the one it will get.
+TwipsSize outerSize(QWidget &window);
+// Places the window's outer top-left corner, in twips from the primary screen's corner, wherever that
+// screen stands among the others; its size stays as it is.
 void moveWindow(QWidget &window, int left, int top);
 
 } // namespace jestrel

@@ -207,7 +207,7 @@ TEST(WindowsResources, VersionRecordHasEveryTextInUsEnglishUnicode)
     const std::map<std::string, std::string> expected {
         { "Comments", "Jestrel" },
         { "CompanyName", "The Jestrel Authors" },
-        { "FileDescription", "Files needed: Jestrel.Ini, Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll" },
+        { "FileDescription", "Files needed: Jestrel.Ini" },
         { "FileVersion", "0.05" },
         { "InternalName", "Jestrel" },
         { "LegalCopyright", "Copyright © December 2026 The Jestrel Authors" },

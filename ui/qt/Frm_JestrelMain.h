@@ -5,13 +5,13 @@
 #include <memory>
 
 class QAction;
-class QLabel;
 class QMenu;
 class QPushButton;
 
 namespace jestrel
 {
 
+class PictureBox;
 class ProgramLauncher;
 class RandomSource;
 class SayingLabel;
@@ -21,6 +21,8 @@ class frmAbout;
 // and a Help menu.
 class Frm_JestrelMain : public QMainWindow
 {
+    Q_OBJECT
+
 public:
     Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, QWidget *parent = nullptr);
     ~Frm_JestrelMain() override;
@@ -41,9 +43,9 @@ private:
     RandomSource &m_random;
     ProgramLauncher &m_launcher;
 
-    QLabel *Picture1;
-    SayingLabel *Lbl_Jestrel;
     QPushButton *Btn_ThatWuzJestrel;
+    SayingLabel *Lbl_Jestrel;
+    PictureBox *Picture1;
     QMenu *MnuHelp;
     QAction *MnuHelpAbout;
 

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QIcon>
-#include <QPixmap>
+#include <QImage>
 
 namespace jestrel
 {
 
-// The bullseye as the icon boxes show it: the 32 × 32 image decoded from the program's icon file.
-QPixmap programPixmap();
+// The bullseye for a picture box, 32 × 32 in the window's coordinates, in the display's own pixels:
+// at a scale of 1 the icon file's image itself, at any other scale drawn from the rings.
+QImage programImage(qreal devicePixelRatio);
 
-// The windows' icon: that image, and the same rings drawn at the desktop's larger and smaller icon
-// sizes, so that a scaled display need not enlarge the 32 × 32 image.
+// The windows' icon: the icon file's image at 32 pixels, and the same rings drawn at whatever other
+// size the desktop asks for, when it first asks.
 QIcon programIcon();
 
 } // namespace jestrel

@@ -1,7 +1,9 @@
-#include "ui/SayingLabel.h"
+#include "ui/qt/SayingLabel.h"
 
 #include <QEvent>
 #include <QPainter>
+#include <QTextLayout>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -17,14 +19,8 @@ SayingLabel::SayingLabel(QWidget *parent) : QLabel(parent)
 
 void SayingLabel::setCaption(const QString &caption)
 {
-    // Control characters draw as nothing at all; a stray one in the file should be seen.
-    QString visible = caption;
-    for (QChar &c : visible) {
-        if (c.category() == QChar::Other_Control)
-            c = c == u'\t' ? QChar(u' ') : QChar(QChar::ReplacementCharacter);
-    }
-    setText(visible);
-    setAccessibleName(shownText(visible));
+    setText(caption);
+    setAccessibleName(shownText(caption));
 }
 
 QString SayingLabel::shownText(const QString &caption)
@@ -39,20 +35,61 @@ QString SayingLabel::shownText(const QString &caption)
     return shown;
 }
 
+int SayingLabel::layOut(QTextLayout &layout) const
+{
+    // Each marked letter is underlined where it stands in the shown text.
+    const QString caption = text();
+    QList<QTextLayout::FormatRange> underlines;
+    for (qsizetype i = 0, shown = 0; i < caption.size(); ++i, ++shown) {
+        if (caption[i] == u'&' && i + 1 < caption.size() && caption[++i] != u'&') {
+            QTextCharFormat underline;
+            underline.setFontUnderline(true);
+            underlines.append({ static_cast<int>(shown), 1, underline });
+        }
+    }
+    layout.setText(shownText(caption));
+    layout.setFont(font());
+    layout.setFormats(underlines);
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+
+    const QRect room = contentsRect();
+    const QFontMetricsF metrics(font());
+    layout.beginLayout();
+    qreal top = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room.width());
+        if (line.lineNumber() == 0) {
+            // Accents on capitals may reach above the font's ascent; the first line moves down so
+            // that they show.
+            const QString first = layout.text().mid(line.textStart(), line.textLength());
+            top = std::max<qreal>(0, std::ceil(-metrics.tightBoundingRect(first).top() - metrics.ascent()));
+        }
+        line.setPosition(QPointF(0, top));
+        top += line.height();
+    }
+    layout.endLayout();
+
+    int whole = 0;
+    while (whole < layout.lineCount() && layout.lineAt(whole).rect().bottom() <= room.height())
+        ++whole;
+    return whole;
+}
+
 bool SayingLabel::isCutOff() const
 {
-    // A word longer than the label is wide cannot wrap and is cut off at the right edge.
-    const QRect unbounded(contentsRect().topLeft(), QSize(contentsRect().width(), QWIDGETSIZE_MAX));
-    const QSize needed = fontMetrics().boundingRect(unbounded, kTextFlags, text()).size();
-    return needed.height() > contentsRect().height() || needed.width() > contentsRect().width();
+    QTextLayout layout;
+    return layOut(layout) < layout.lineCount();
 }
 
 void SayingLabel::paintEvent(QPaintEvent *)
 {
-    // QLabel draws "&" marks only for a label with a buddy; a saying has none, so draw it here.
     QPainter painter(this);
-    painter.setClipRect(contentsRect());
-    painter.drawText(contentsRect(), kTextFlags, text());
+    QTextLayout layout;
+    const int whole = layOut(layout);
+    for (int i = 0; i < whole; ++i)
+        layout.lineAt(i).draw(&painter, contentsRect().topLeft());
 }
 
 bool SayingLabel::event(QEvent *event)

@@ -8,14 +8,18 @@ class QPushButton;
 namespace jestrel
 {
 
+class PictureBox;
 class ProgramLauncher;
 
 // The about box: the program's icon, title, version and notices, and an OK button that puts it
-// away. It is only ever hidden, so one instance serves the whole run and keeps its place.
+// away. It is only ever hidden, so one instance serves the whole run and keeps its place. It
+// belongs to the main window, so the two are minimised and restored together.
 class frmAbout : public QDialog
 {
+    Q_OBJECT
+
 public:
-    explicit frmAbout(ProgramLauncher &launcher);
+    frmAbout(ProgramLauncher &launcher, QWidget *mainWindow);
 
     // Shows the dialog modally and returns once it is put away. The first showing loads it.
     void showModal();
@@ -35,7 +39,7 @@ private:
     ProgramLauncher &m_launcher;
     bool m_loaded = false;
 
-    QLabel *PIC_Icon;
+    PictureBox *PIC_Icon;
     QPushButton *BTN_OK;
     QLabel *LAB_1;
     QLabel *LAB_2;

@@ -1,74 +1,26 @@
-#include "ui/CenterOnScreen.h"
-#include "platform/RuntimeFailure.h"
-#include "platform/Twips.h"
-#include "platform/WindowOperations.h"
+#include "ui/qt/CenterOnScreen.h"
+#include "support/QtPrinting.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
-#include <limits>
 
 namespace jestrel
 {
 namespace
 {
 
-TEST(CentredPosition, RoundsEachDifferenceThenHalvesTowardZero)
+// The tests' desktop (several-screens.json): the primary screen, 2560 × 1440 at 96 dpi, stands left of
+// and above the others, at (-2560, -360).
+TEST(CenterOnScreen, CentresOnThePrimaryScreenWhereverItStands)
 {
-    struct Case {
-        float screen;
-        float window;
-        std::int32_t expected;
-    };
-    const Case cases[] = {
-        { 15360, 15360, 0 }, // as wide as the screen
-        { 2001, 1000, 500 }, // 1001 / 2
-        { 1000, 2001, -500 }, // -1001 / 2 truncates toward zero
-        { 2000.5f, 1000, 500 }, // 1000.5 rounds to the even 1000
-        { 2001.5f, 1000, 501 }, // 1001.5 rounds to the even 1002
-        { 9000, 12000, -1500 }, // larger than the screen overhangs both edges equally
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.screen << " - " << c.window);
-        const WindowPosition across = centredPosition(c.screen, 100, c.window, 100);
-        const WindowPosition down = centredPosition(100, c.screen, 100, c.window);
-        EXPECT_EQ(across.left, c.expected);
-        EXPECT_EQ(across.top, 0);
-        EXPECT_EQ(down.top, c.expected);
-        EXPECT_EQ(down.left, 0);
-    }
-}
-
-TEST(CentredPosition, UnusableSizesAreTheFloatingPointFailure)
-{
-    constexpr float kInfinity = std::numeric_limits<float>::infinity();
-    constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-    constexpr float kLargest = std::numeric_limits<float>::max();
-    const float cases[][2]
-        = { { kNaN, 100 }, { kInfinity, 100 }, { 100, kInfinity }, { kLargest, -kLargest }, { 5e9f, 0 } };
-    for (const auto &[screen, window] : cases) {
-        SCOPED_TRACE(testing::Message() << screen << " - " << window);
-        try {
-            centredPosition(screen, 100, window, 100);
-            FAIL() << "no failure";
-        } catch (const RuntimeFailure &failure) {
-            EXPECT_EQ(failure.kind(), FailureKind::FloatingPoint);
-        }
-    }
-}
-
-TEST(CenterOnScreen, MovesTheOuterCornerAndKeepsTheSize)
-{
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(-2560, -360, 2560, 1440));
     QWidget window;
     window.setFixedSize(300, 120);
-    window.show();
-    const QSize before = window.frameGeometry().size();
     CenterOnScreen(window);
-
-    const TwipsSize screen = screenSize();
-    const TwipsSize outer = outerSize(window);
-    const WindowPosition expected = centredPosition(screen.width, screen.height, outer.width, outer.height);
-    EXPECT_EQ(window.frameGeometry().size(), before);
-    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(twips::toPixels(expected.left), twips::toPixels(expected.top)));
+    // (2560 - 300) / 2 and (1440 - 120) / 2 pixels from the primary screen's corner.
+    EXPECT_EQ(window.frameGeometry(), QRect(-2560 + 1130, -360 + 660, 300, 120));
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "platform/Startup.h"
+#include "platform/qt/Startup.h"
 #include "support/CurrentDir.h"
 #include "support/FixedRandom.h"
 #include "support/RecordingLauncher.h"
 #include "support/TempDir.h"
-#include "ui/Frm_JestrelMain.h"
+#include "ui/qt/Frm_JestrelMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,7 +73,7 @@ protected:
 
 void clickPicture(Frm_JestrelMain &main)
 {
-    QTest::mouseClick(main.findChild<QLabel *>(u"Picture1"_s), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(main.findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton, {}, QPoint(5, 5));
 }
 
 TEST_F(FailureReportTest, FailureWhileLoadingShowsNoWindow)

@@ -1,0 +1,43 @@
+#include "forms/AboutForm.h"
+
+#include "resources/VersionRecord.h"
+
+#include <array>
+#include <string>
+
+namespace jestrel::forms
+{
+
+namespace
+{
+
+struct AboutForm {
+    std::string version = "Version " + std::string(kVersionText);
+    std::string credit = "Written by the Jestrel Authors: " + std::string(kContactAddress);
+    std::array<ControlDescription, 8> controls {
+        ControlDescription {
+            "PIC_Icon", ControlKind::PictureBox, { 360, 300, 480, 495 }, 0, {}, TextAlignment::Centre, false },
+        ControlDescription { "BTN_OK", ControlKind::PushButton, { 4680, 2880, 1080, 360 }, 1, "&OK" },
+        ControlDescription { "LAB_1", ControlKind::Label, { 1200, 825, 4575, 255 }, 2, kLegalCopyright },
+        ControlDescription { "LAB_2", ControlKind::Label, { 1200, 156, 4572, 228 }, 3, kProductName },
+        ControlDescription { "LAB_3", ControlKind::Label, { 1200, 372, 4572, 228 }, 4, version },
+        ControlDescription { "LAB_4",
+                             ControlKind::Label,
+                             { 1200, 2040, 4572, 456 },
+                             5,
+                             "If you have more cool sayings, or actually enjoy using this program, let me know!" },
+        ControlDescription { "LAB_5", ControlKind::Label, { 1200, 1728, 4572, 240 }, 6, credit },
+        ControlDescription { "LAB_8", ControlKind::Label, { 1200, 1080, 4572, 468 }, 7, kRuntimeNotice },
+    };
+    FormDescription form { "frmAbout", "About Jestrel!", 6036, 3336, controls };
+};
+
+} // namespace
+
+const FormDescription &aboutForm()
+{
+    static const AboutForm about;
+    return about.form;
+}
+
+} // namespace jestrel::forms

@@ -1,0 +1,18 @@
+#include "forms/FormDescription.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace jestrel::forms
+{
+
+const ControlDescription &FormDescription::control(std::string_view controlName) const
+{
+    const auto found = std::ranges::find(controls, controlName, &ControlDescription::name);
+    if (found == controls.end())
+        throw std::logic_error(std::string(name) + " has no control named " + std::string(controlName));
+    return *found;
+}
+
+} // namespace jestrel::forms

@@ -1,0 +1,33 @@
+#include "ui/qt/DescribedControl.h"
+
+#include "platform/qt/Twips.h"
+#include "ui/qt/ControlFont.h"
+#include "ui/qt/ProgramIcon.h"
+
+#include <QWidget>
+
+namespace jestrel
+{
+
+void describe(QWidget &control, const forms::ControlDescription &description)
+{
+    control.setObjectName(fromUtf8(description.name));
+    const forms::TwipsRect &place = description.twips;
+    control.setGeometry(twips::toPixels(place.left, place.top, place.width, place.height));
+    control.setFont(controlFont());
+    control.setEnabled(description.enabled);
+    if (!description.toolTip.empty()) {
+        control.setToolTip(fromUtf8(description.toolTip));
+        control.setAccessibleName(fromUtf8(description.toolTip));
+    }
+}
+
+void describe(QWidget &window, QWidget &clientArea, const forms::FormDescription &description)
+{
+    window.setObjectName(fromUtf8(description.name));
+    window.setWindowTitle(fromUtf8(description.caption));
+    window.setWindowIcon(programIcon());
+    clientArea.setFixedSize(twips::toPixels(description.clientWidth), twips::toPixels(description.clientHeight));
+}
+
+} // namespace jestrel

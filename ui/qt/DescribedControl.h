@@ -1,0 +1,25 @@
+#pragma once
+
+#include "forms/FormDescription.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace jestrel
+{
+
+inline QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Gives a control what its form's description says of it: its name, place, font, whether it is
+// enabled, and its tooltip, which is also its accessible name. Its caption is the caller's to set,
+// as each kind of control takes it differently.
+void describe(QWidget &control, const forms::ControlDescription &description);
+
+// Gives a window its name and caption and its client area's size.
+void describe(QWidget &window, QWidget &clientArea, const forms::FormDescription &description);
+
+} // namespace jestrel

@@ -1,5 +1,6 @@
 #include "platform/qt/Startup.h"
 
+#include "platform/RuntimeFailure.h"
 #include "platform/qt/FailureReport.h"
 
 #include <QApplication>
@@ -26,11 +27,16 @@ bool preferX11OverWayland()
 }
 
 // Runs what may fail; a failure is reported and gives the exit status 1.
-bool reportingFailures(const std::function<void()> &action)
+bool reportingFailures(const std::function<void()> &action, const std::function<std::string()> &missingFileAdvice = {})
 {
     try {
         action();
         return true;
+    } catch (const RuntimeFailure &failure) {
+        if (failure.kind() == FailureKind::FileNotFound && missingFileAdvice)
+            reportFailure(std::string(failure.what()) + "\n\n" + missingFileAdvice());
+        else
+            reportFailure(failure.what());
     } catch (const std::exception &failure) {
         reportFailure(failure.what());
     } catch (...) {
@@ -41,8 +47,7 @@ bool reportingFailures(const std::function<void()> &action)
 
 } // namespace
 
-int runProgram(const char *programPath, const std::function<QIcon()> &programIcon,
-               const std::function<std::unique_ptr<QWidget>()> &loadStartupWindow)
+int runProgram(const char *programPath, const Program &program)
 {
     const bool chosePlatform = preferX11OverWayland();
     // The program takes no command line: the toolkit sees the program's name alone.
@@ -51,14 +56,15 @@ int runProgram(const char *programPath, const std::function<QIcon()> &programIco
     QApplication application(argc, argv);
     if (chosePlatform)
         qunsetenv("QT_QPA_PLATFORM");
-    QApplication::setWindowIcon(programIcon());
-    return startProgram(loadStartupWindow);
+    if (program.icon)
+        QApplication::setWindowIcon(program.icon());
+    return startProgram(program);
 }
 
-int startProgram(const std::function<std::unique_ptr<QWidget>()> &loadStartupWindow)
+int startProgram(const Program &program)
 {
     std::unique_ptr<QWidget> window;
-    if (!reportingFailures([&] { window = loadStartupWindow(); }))
+    if (!reportingFailures([&] { window = program.loadStartupWindow(); }, program.missingFileAdvice))
         return 1;
     window->show();
     return QApplication::exec();

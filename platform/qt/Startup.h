@@ -4,21 +4,29 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QWidget;
 
 namespace jestrel
 {
 
-// Runs the program: creates the toolkit, gives every window the program's icon, has
-// loadStartupWindow create and load the start-up window while it is still hidden, then shows it
-// and runs the event loop. A failure while loading is reported and no window ever shows. Returns
-// the exit status.
-int runProgram(const char *programPath, const std::function<QIcon()> &programIcon,
-               const std::function<std::unique_ptr<QWidget>()> &loadStartupWindow);
+struct Program {
+    // Creates and loads the start-up window while it is still hidden.
+    std::function<std::unique_ptr<QWidget>()> loadStartupWindow;
+    // Every window's icon.
+    std::function<QIcon()> icon;
+    // Said beside a failure to find the file a first start needs.
+    std::function<std::string()> missingFileAdvice;
+};
+
+// Runs the program: creates the toolkit, has the start-up window created and loaded while it is
+// still hidden, then shows it and runs the event loop. A failure while loading is reported and no
+// window ever shows. Returns the exit status.
+int runProgram(const char *programPath, const Program &program);
 
 // runProgram's part once the toolkit exists.
-int startProgram(const std::function<std::unique_ptr<QWidget>()> &loadStartupWindow);
+int startProgram(const Program &program);
 
 // Every event handler runs through this: a failure that escapes the handler, the run-time failure
 // or any other, is reported to the user and the program ends with status 1.

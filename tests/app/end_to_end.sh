@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Starts the built program in a fresh folder on a private X server and drives it as a user would.
-# Usage: end_to_end.sh SCENARIO PROGRAM
+# Starts the built program in a fresh folder on a private X server, bare or under a window
+# manager, and drives it as a user would.
+# Usage: end_to_end.sh SCENARIO PROGRAM [WINDOW-MANAGER]
 set -euo pipefail
 
 scenario=$1
 program=$(realpath "$2")
+manager=${3:-}
 
-for tool in xvfb-run xdotool xwininfo xprop import; do
+for tool in xvfb-run xdotool xwininfo xprop xdpyinfo import $manager; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -20,8 +22,10 @@ fi
 
 work=$(mktemp -d)
 pid=
+managerPid=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$managerPid" ] && kill "$managerPid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,15 +33,34 @@ cd "$work"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Runs the command after the first argument until it succeeds, for at most that many seconds.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+if [ -n "$manager" ]; then
+    "$manager" >/dev/null 2>&1 &
+    managerPid=$!
+    wait_until 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "$manager did not start"
+fi
+read -r screenWidth screenHeight < <(xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*\)x\([0-9]*\) pixels.*/\1 \2/p')
+
 start() {
     "$program" 2>"$work/stderr" &
     pid=$!
 }
 
+has_ended() { ! kill -0 "$pid" 2>/dev/null; }
+
 # Waits for the program to end and checks its exit status.
 expect_exit() {
     local status=0
-    timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end"
+    wait_until 10 has_ended || fail "the program did not end"
     wait "$pid" || status=$?
     pid=
     [ "$status" -eq "$1" ] || fail "exit status $status, expected $1"
@@ -46,32 +69,61 @@ expect_exit() {
 # The window's main type: dialog or normal (a dialog names normal too, as its fallback).
 window_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE | sed -n 's/.*= _NET_WM_WINDOW_TYPE_\([A-Z]*\).*/\1/p' | tr A-Z a-z; }
 
-# Prints the id of the visible window titled $1 of the given type (normal or dialog). Assign its
-# output to a variable, so that set -e sees a failure.
-window() {
+# Prints the ids of the visible windows titled $1 of type $2 (normal or dialog).
+windows_of() {
     local id
-    for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-            if [ "$(window_type "$id")" = "$2" ]; then
-                echo "$id"
-                return
-            fi
-        done
-        sleep 0.1
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+        [ "$(window_type "$id")" = "$2" ] && echo "$id"
     done
-    fail "no $2 window titled '$1'"
+    return 0
+}
+is_shown() { [ -n "$(windows_of "$1" "$2")" ]; }
+
+# Prints the id of the visible window titled $1 of type $2. Assign its output to a variable, so
+# that set -e sees a failure.
+window() {
+    wait_until 10 is_shown "$1" "$2" || fail "no $2 window titled '$1'"
+    windows_of "$1" "$2" | head -n 1
 }
 
+# The window's own area: left, top, width, height.
 geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x, y, w, h}'; }
 
-# Centred on the 1024 x 768 screen to within a pixel.
+# The frame a window manager put round the window: left, right, top, bottom.
+frame() {
+    local extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *\([0-9, ]*\)$/\1/p' | tr -d ,)
+    echo "${extents:-0 0 0 0}"
+}
+
+# The outer window, frame and all, centred on the screen to within a pixel.
 expect_centred() {
+    local x y w h left right top bottom
     read -r x y w h < <(geometry "$1")
-    local dx=$(( 2 * x + w - 1024 )) dy=$(( 2 * y + h - 768 ))
-    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || fail "window at $x,$y size ${w}x$h is not centred"
+    read -r left right top bottom < <(frame "$1")
+    local outerX=$((x - left)) outerY=$((y - top)) outerW=$((w + left + right)) outerH=$((h + top + bottom))
+    local dx=$((2 * outerX + outerW - screenWidth)) dy=$((2 * outerY + outerH - screenHeight))
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] \
+        || fail "window ${outerW}x$outerH at $outerX,$outerY, frame included, is not centred on ${screenWidth}x$screenHeight"
 }
 
 key() { xdotool windowfocus --sync "$1" key "${@:2}"; }
+
+# Places on the main window, in its pixels, from the layout in twips: the client area spans the
+# window's width, 4068 twips, and ends at its bottom, 1488 twips below the menu bar.
+read_layout() {
+    read -r _ _ mainWidth mainHeight < <(geometry "$1")
+    pixels() { echo $((($1 * mainWidth + 2034) / 4068)); }
+    clientTop=$((mainHeight - $(pixels 1488)))
+    pictureX=$(pixels $((120 + 246)))
+    pictureY=$((clientTop + $(pixels $((240 + 246)))))
+    labelArea="$(pixels 3372)x$(pixels 612)+$(pixels 600)+$((clientTop + $(pixels 240)))"
+}
+click_picture() { xdotool mousemove --window "$1" "$pictureX" "$pictureY" click 1; }
+label_picture() { import -window "$1" -crop "$labelArea" png:- | md5sum; }
+label_differs() { [ "$(label_picture "$1")" != "$2" ]; }
+
+about_is_hidden() { ! is_shown 'About Jestrel!' dialog; }
 
 sayings() {
     printf '%s\r\n' 11 "One" "Two two" "Three three three" "Four" "Five five" "Six" "Seven seven" "Eight" "Nine" "Ten" \
@@ -89,13 +141,12 @@ clicks_draw_again)
     sayings
     start
     main=$(window 'Jestrel!' normal)
-    read -r _ _ _ height < <(geometry "$main")
-    menu=$(( height - 99 ))
-    before=$(import -window "$main" png:- | md5sum)
+    read_layout "$main"
+    # Only the label's pixels count: the button's focus highlight changes the window's too.
+    before=$(label_picture "$main")
     for _ in $(seq 10); do
-        xdotool mousemove --window "$main" 24 $(( menu + 32 )) click 1
-        sleep 0.2
-        [ "$(import -window "$main" png:- | md5sum)" != "$before" ] && exit 0
+        click_picture "$main"
+        wait_until 1 label_differs "$main" "$before" && exit 0
     done
     fail "ten clicks on the bullseye left the saying as it was"
     ;;
@@ -106,12 +157,19 @@ escape_ends)
     key "$main" Escape
     expect_exit 0
     ;;
+closing_ends)
+    sayings
+    start
+    main=$(window 'Jestrel!' normal)
+    key "$main" alt+F4
+    expect_exit 0
+    ;;
 missing_file_reports)
     start
     box=$(window 'Jestrel!' dialog)
-    for id in $(xdotool search --onlyvisible --name '^Jestrel!$'); do
-        [ "$(window_type "$id")" = normal ] && fail "the main window showed"
-    done
+    [ -z "$(windows_of 'Jestrel!' normal)" ] || fail "the main window showed"
+    expect_centred "$box"
+    ! xprop -id "$box" _NET_WM_ICON | grep -q 'not found' || fail "the report has no icon"
     key "$box" Return
     expect_exit 1
     grep -q "Cannot open Jestrel.Ini: there is no such file in $work." "$work/stderr" || fail "message: $(cat "$work/stderr")"
@@ -123,12 +181,11 @@ about_dialog)
     key "$main" alt+h a
     about=$(window 'About Jestrel!' dialog)
     expect_centred "$about"
+    # It belongs to the main window, so the two are minimised and restored together.
+    xprop -id "$about" WM_TRANSIENT_FOR | grep -q "window id # $(printf '0x%x' "$main")\$" \
+        || fail "the about box is not the main window's: $(xprop -id "$about" WM_TRANSIENT_FOR)"
     key "$about" x
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name '^About Jestrel!$' >/dev/null 2>&1 || break
-        sleep 0.1
-    done
-    xdotool search --onlyvisible --name '^About Jestrel!$' >/dev/null 2>&1 && fail "a letter key left the dialog open"
+    wait_until 5 about_is_hidden || fail "a letter key left the dialog open"
     key "$main" Escape
     expect_exit 0
     ;;
@@ -144,13 +201,14 @@ writes_nothing)
     before=$(snapshot)
     start
     main=$(window 'Jestrel!' normal)
-    read -r _ _ _ height < <(geometry "$main")
+    read_layout "$main"
     for _ in $(seq 5); do
-        xdotool mousemove --window "$main" 24 $(( height - 99 + 32 )) click 1
+        click_picture "$main"
     done
     key "$main" alt+h a
     about=$(window 'About Jestrel!' dialog)
     key "$about" Return
+    wait_until 5 about_is_hidden || fail "Enter left the dialog open"
     key "$main" Escape
     expect_exit 0
     after=$(snapshot)

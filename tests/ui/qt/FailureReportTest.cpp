@@ -54,12 +54,14 @@ protected:
             if (main)
                 act(*main);
         });
-        const int status = startProgram([&] {
-            auto window = std::make_unique<Frm_JestrelMain>(m_random, m_launcher);
-            main = window.get();
-            window->Form_Load();
-            return window;
-        });
+        const int status = startProgram({ [&] {
+                                             auto window = std::make_unique<Frm_JestrelMain>(m_random, m_launcher);
+                                             main = window.get();
+                                             window->Form_Load();
+                                             return window;
+                                         },
+                                          {},
+                                          [] { return std::string("Start with a sample."); } });
         // The toolkit still lives in this frame; leave without running static destructors under it.
         std::cerr.flush();
         std::_Exit(status);
@@ -79,7 +81,7 @@ void clickPicture(Frm_JestrelMain &main)
 TEST_F(FailureReportTest, FailureWhileLoadingShowsNoWindow)
 {
     EXPECT_EXIT(runProgram([](Frm_JestrelMain &) {}), testing::ExitedWithCode(1),
-                "Jestrel!: Cannot open Jestrel.Ini: there is no such file in .*\n"
+                "Jestrel!: Cannot open Jestrel.Ini: there is no such file in .*\\.\n\nStart with a sample\\.\n.*"
                 "report \"Jestrel!\": Cannot open Jestrel.Ini: there is no such file in .*\n"
                 "main window not shown");
 }

@@ -1,0 +1,69 @@
+#include "platform/win32/MessageLoop.h"
+
+#include "platform/RuntimeFailure.h"
+
+namespace jestrel
+{
+
+namespace
+{
+
+constexpr LPARAM kPreviousKeyStateDown = 1 << 30;
+
+// False when the program is to end: message then holds WM_QUIT and its exit status.
+bool nextMessage(MSG &message)
+{
+    const BOOL result = GetMessageW(&message, nullptr, 0, 0);
+    if (result == -1)
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot take the next window message.");
+    return result != 0;
+}
+
+void dispatch(MSG &message)
+{
+    // A key held down from closing the about box must not go on to press the main window's
+    // button; nothing in the program wants a key repeated.
+    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)
+        && (message.lParam & kPreviousKeyStateDown) != 0)
+        return;
+    const HWND topLevel = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (topLevel && IsDialogMessageW(topLevel, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+} // namespace
+
+int runMessageLoop()
+{
+    MSG message {};
+    while (nextMessage(message))
+        dispatch(message);
+    return static_cast<int>(message.wParam);
+}
+
+void showModal(HWND window)
+{
+    EnableWindow(GetWindow(window, GW_OWNER), FALSE);
+    ShowWindow(window, SW_SHOW);
+    MSG message {};
+    while (IsWindowVisible(window)) {
+        if (!nextMessage(message)) {
+            // The outer loop ends the program with the same status.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        dispatch(message);
+    }
+    EnableWindow(GetWindow(window, GW_OWNER), TRUE);
+}
+
+void hideModal(HWND window)
+{
+    // Enabled before the window hides, so that Windows activates the owner and not another program.
+    EnableWindow(GetWindow(window, GW_OWNER), TRUE);
+    ShowWindow(window, SW_HIDE);
+}
+
+} // namespace jestrel

@@ -1,0 +1,48 @@
+#include "platform/win32/WindowOperations.h"
+
+#include "platform/RuntimeFailure.h"
+#include "platform/win32/Twips.h"
+
+namespace jestrel
+{
+
+namespace
+{
+
+RECT primaryMonitor()
+{
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromPoint(POINT { 0, 0 }, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot read the screen's size: there is no display.");
+    return monitor.rcMonitor;
+}
+
+} // namespace
+
+TwipsSize screenSize()
+{
+    const RECT screen = primaryMonitor();
+    const UINT dpi = twips::primaryMonitorDpi();
+    return { twips::fromPixels(screen.right - screen.left, dpi), twips::fromPixels(screen.bottom - screen.top, dpi) };
+}
+
+TwipsSize outerSize(HWND window)
+{
+    RECT outer {};
+    if (!GetWindowRect(window, &outer))
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot read the window's size: it is gone.");
+    const UINT dpi = twips::dpiOf(window);
+    return { twips::fromPixels(outer.right - outer.left, dpi), twips::fromPixels(outer.bottom - outer.top, dpi) };
+}
+
+void moveWindow(HWND window, int left, int top)
+{
+    const RECT screen = primaryMonitor();
+    const UINT dpi = twips::primaryMonitorDpi();
+    if (!SetWindowPos(window, nullptr, screen.left + twips::toPixels(left, dpi), screen.top + twips::toPixels(top, dpi),
+                      0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE))
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot move the window: it is gone.");
+}
+
+} // namespace jestrel

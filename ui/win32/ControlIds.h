@@ -1,0 +1,20 @@
+#pragma once
+
+#include "forms/FormDescription.h"
+
+namespace jestrel
+{
+
+// A control's id in its window is its place in the tab order, from 100 up: clear of IDOK and
+// IDCANCEL, which Enter and Escape send.
+inline constexpr int kFirstControlId = 100;
+
+constexpr int controlId(const forms::ControlDescription &control)
+{
+    return kFirstControlId + control.tabIndex;
+}
+
+// The Help menu's one entry.
+inline constexpr int kAboutCommandId = 200;
+
+} // namespace jestrel

@@ -1,0 +1,195 @@
+#include "ui/win32/FormWindow.h"
+
+#include "platform/RuntimeFailure.h"
+#include "platform/WideText.h"
+#include "platform/win32/Startup.h"
+#include "platform/win32/Twips.h"
+#include "ui/win32/ControlFont.h"
+#include "ui/win32/ControlIds.h"
+#include "ui/win32/ProgramIcon.h"
+
+#include <algorithm>
+#include <string>
+
+namespace jestrel
+{
+
+namespace
+{
+
+// The icon group the resource script gives the executable.
+constexpr WORD kProgramIconResource = 1;
+// The bullseye's side at 96 pixels per inch.
+constexpr int kPictureSide = 32;
+
+struct NativeControl {
+    const wchar_t *className;
+    DWORD style;
+};
+
+NativeControl nativeControl(const forms::ControlDescription &control)
+{
+    switch (control.kind) {
+    case forms::ControlKind::PictureBox:
+        return { L"STATIC", SS_OWNERDRAW | SS_NOTIFY };
+    case forms::ControlKind::Label:
+        // Edit-control wrapping breaks a word wider than the label and shows whole lines only.
+        // SS_NOTIFY lets a label's tooltip see the mouse.
+        return { L"STATIC",
+                 static_cast<DWORD>(control.alignment == forms::TextAlignment::Centre ? SS_CENTER : SS_LEFT)
+                     | SS_EDITCONTROL | SS_NOTIFY };
+    case forms::ControlKind::PushButton:
+        return { L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP };
+    }
+    throw std::logic_error("a control of unknown kind");
+}
+
+void registerClass(const std::wstring &name, WNDPROC procedure)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExW(instance, name.c_str(), &windowClass))
+        return;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconResource));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
+    windowClass.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&windowClass))
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot register the window class " + toUtf8(name) + ".");
+}
+
+} // namespace
+
+FormWindow::FormWindow(const forms::FormDescription &form) : m_form(form) { }
+
+FormWindow::~FormWindow()
+{
+    // Messages sent while the window goes find no form to reach.
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+    DestroyWindow(m_window);
+}
+
+void FormWindow::create(DWORD style, DWORD extendedStyle, HWND owner, HMENU menu)
+{
+    const std::wstring className = toWide(m_form.name);
+    registerClass(className, procedure);
+    // Made on the primary monitor, where it is centred, so that it takes that monitor's pixels per inch.
+    m_window = CreateWindowExW(extendedStyle, className.c_str(), toWide(m_form.caption).c_str(), style, 0, 0, 0, 0,
+                               owner, menu, GetModuleHandleW(nullptr), this);
+    if (!m_window)
+        throw RuntimeFailure(FailureKind::WindowOperation,
+                             "Cannot create the window " + std::string(m_form.name) + ".");
+    createControls();
+    layOut(twips::dpiOf(m_window), nullptr);
+}
+
+HWND FormWindow::control(std::string_view name) const
+{
+    return GetDlgItem(m_window, controlId(m_form.control(name)));
+}
+
+void FormWindow::createControls()
+{
+    // In tab order, which is the order the focus moves in.
+    for (const forms::ControlDescription &description : m_form.controls) {
+        const NativeControl native = nativeControl(description);
+        // A picture box's text is never drawn: it names the box to screen readers.
+        const std::string_view text
+            = description.kind == forms::ControlKind::PictureBox ? description.toolTip : description.caption;
+        const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (description.enabled ? 0 : WS_DISABLED);
+        if (!CreateWindowExW(WS_EX_NOPARENTNOTIFY, native.className, toWide(text).c_str(), style, 0, 0, 0, 0, m_window,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(description))),
+                             GetModuleHandleW(nullptr), nullptr))
+            throw RuntimeFailure(FailureKind::WindowOperation,
+                                 "Cannot create the control " + std::string(description.name) + ".");
+    }
+    if (const HWND button = defaultButton())
+        SendMessageW(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+}
+
+void FormWindow::layOut(UINT dpi, const RECT *suggestedOuter)
+{
+    const auto pixels = [dpi](int twips) { return twips::toPixels(twips, dpi); };
+    FontHandle font = controlFont(dpi);
+    for (const forms::ControlDescription &description : m_form.controls) {
+        const HWND window = control(description.name);
+        const forms::TwipsRect &place = description.twips;
+        SetWindowPos(window, nullptr, pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    }
+    m_font = std::move(font);
+    m_picture = programIcon(MulDiv(kPictureSide, static_cast<int>(dpi), 96));
+    m_smallIcon = programIcon(GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
+
+    RECT outer { 0, 0, pixels(m_form.clientWidth), pixels(m_form.clientHeight) };
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE));
+    const auto extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_EXSTYLE));
+    AdjustWindowRectExForDpi(&outer, style, GetMenu(m_window) != nullptr, extendedStyle, dpi);
+    const POINT corner = suggestedOuter ? POINT { suggestedOuter->left, suggestedOuter->top } : POINT {};
+    SetWindowPos(m_window, nullptr, corner.x, corner.y, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (suggestedOuter ? 0 : SWP_NOMOVE));
+}
+
+void FormWindow::drawPicture(const DRAWITEMSTRUCT &item) const
+{
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_3DFACE));
+    // Centred on whole pixels, in colour even in a disabled box.
+    const int side = MulDiv(kPictureSide, static_cast<int>(twips::dpiOf(m_window)), 96);
+    const int left = item.rcItem.left + (item.rcItem.right - item.rcItem.left - side) / 2;
+    const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - side) / 2;
+    DrawIconEx(item.hDC, left, top, m_picture.get(), side, side, 0, nullptr, DI_NORMAL);
+}
+
+HWND FormWindow::defaultButton() const
+{
+    const auto button
+        = std::ranges::find(m_form.controls, forms::ControlKind::PushButton, &forms::ControlDescription::kind);
+    return button == m_form.controls.end() ? nullptr : control(button->name);
+}
+
+LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (const std::optional<LRESULT> result = onMessage(message, wParam, lParam))
+        return *result;
+    switch (message) {
+    case WM_DRAWITEM:
+        drawPicture(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
+    case WM_DPICHANGED:
+        layOut(LOWORD(wParam), reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case DM_GETDEFID:
+        if (const HWND button = defaultButton())
+            return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);
+        break;
+    case WM_SETFOCUS:
+        if (const HWND button = defaultButton()) {
+            SetFocus(button);
+            return 0;
+        }
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *form = static_cast<FormWindow *>(reinterpret_cast<const CREATESTRUCTW *>(lParam)->lpCreateParams);
+        form->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto *form = reinterpret_cast<FormWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcW(window, message, wParam, lParam);
+    LRESULT result = 0;
+    runHandler([&] { result = form->handleMessage(message, wParam, lParam); });
+    return result;
+}
+
+} // namespace jestrel

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "forms/FormDescription.h"
+#include "ui/win32/OwnedHandles.h"
+
+#include <optional>
+#include <string_view>
+#include <windows.h>
+
+namespace jestrel
+{
+
+// A top-level window built from its form's description: its class named after the form, with the
+// program icon; its controls in tab order, each with its caption, place and font; picture boxes
+// showing the bullseye, drawn in colour whether enabled or not. Everything is laid out again
+// from twips when the window moves to a monitor of other pixels per inch. The form's first push
+// button is its default button, and the focus goes to it when the window is activated.
+class FormWindow
+{
+public:
+    explicit FormWindow(const forms::FormDescription &form);
+    virtual ~FormWindow();
+
+    FormWindow(const FormWindow &) = delete;
+    FormWindow &operator=(const FormWindow &) = delete;
+
+    HWND handle() const { return m_window; }
+
+protected:
+    // Creates the window hidden on the primary monitor, at its pixels per inch. Called from the
+    // form's own constructor, so that every message reaches a whole form.
+    void create(DWORD style, DWORD extendedStyle, HWND owner, HMENU menu);
+
+    HWND control(std::string_view name) const;
+
+    // The form's own handling of a message; nullopt leaves it to the window's default handling.
+    virtual std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void layOut(UINT dpi, const RECT *suggestedOuter);
+    void drawPicture(const DRAWITEMSTRUCT &item) const;
+    HWND defaultButton() const;
+
+    const forms::FormDescription &m_form;
+    HWND m_window = nullptr;
+    FontHandle m_font;
+    IconHandle m_picture;
+    IconHandle m_smallIcon;
+};
+
+} // namespace jestrel

@@ -1,0 +1,124 @@
+#include "ui/win32/Frm_JestrelMain.h"
+
+#include "forms/MainForm.h"
+#include "platform/RuntimeFailure.h"
+#include "platform/WideText.h"
+#include "platform/win32/Startup.h"
+#include "sayings/SayingDraw.h"
+#include "ui/win32/CenterOnScreen.h"
+#include "ui/win32/ControlIds.h"
+#include "ui/win32/SayingLabel.h"
+#include "ui/win32/ToolTips.h"
+#include "ui/win32/frmAbout.h"
+
+#include <commctrl.h>
+
+namespace jestrel
+{
+
+namespace
+{
+
+// The menu bar: Help, holding About. It goes with the window it is given to.
+HMENU mainMenu(HMENU &help)
+{
+    const HMENU bar = CreateMenu();
+    help = CreatePopupMenu();
+    if (!bar || !help || !AppendMenuW(help, MF_STRING, kAboutCommandId, toWide(forms::kMainMenu.entryCaption).c_str())
+        || !AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), toWide(forms::kMainMenu.caption).c_str()))
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot make the Help menu.");
+    return bar;
+}
+
+} // namespace
+
+Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher)
+    : FormWindow(forms::mainForm()), m_random(random), m_launcher(launcher)
+{
+    // Fixed in size: a frame without a sizing border or a maximise box.
+    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr, mainMenu(MnuHelp));
+    Btn_ThatWuzJestrel = control("Btn_ThatWuzJestrel");
+    Lbl_Jestrel = control("Lbl_Jestrel");
+    Picture1 = control("Picture1");
+
+    m_toolTips = std::make_unique<ToolTips>(handle());
+    m_toolTips->add(Picture1, toWide(forms::mainForm().control("Picture1").toolTip));
+    m_toolTips->addAskingWindow(Lbl_Jestrel);
+}
+
+Frm_JestrelMain::~Frm_JestrelMain() = default;
+
+std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        return onCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<NMHDR *>(lParam));
+    case WM_CLOSE:
+        // The frame's close ends the program as the button does, without running its handler.
+        endProgram(0);
+        return 0;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == Picture1) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        }
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<LRESULT> Frm_JestrelMain::onCommand(HWND control, int id, int code)
+{
+    // Escape sends IDCANCEL: the exit button is the window's cancel button as well as its default.
+    if (id == IDCANCEL || control == Btn_ThatWuzJestrel)
+        Btn_ThatWuzJestrel_Click();
+    else if (control == Picture1 && code == STN_CLICKED)
+        Picture1_Click();
+    else if (!control && id == kAboutCommandId)
+        MnuHelpAbout_Click();
+    else
+        return std::nullopt;
+    return 0;
+}
+
+std::optional<LRESULT> Frm_JestrelMain::onNotify(NMHDR &notice)
+{
+    if (notice.code != TTN_GETDISPINFOW || reinterpret_cast<HWND>(notice.idFrom) != Lbl_Jestrel)
+        return std::nullopt;
+    // Worked out only when the tip is about to show, not on every draw.
+    m_labelTip = isCutOff(Lbl_Jestrel) ? labelText(Lbl_Jestrel) : std::wstring();
+    reinterpret_cast<NMTTDISPINFOW &>(notice).lpszText = m_labelTip.data();
+    return 0;
+}
+
+void Frm_JestrelMain::Form_Load()
+{
+    CenterOnScreen(handle());
+    ShowRandomSaying();
+}
+
+void Frm_JestrelMain::Picture1_Click()
+{
+    ShowRandomSaying();
+}
+
+void Frm_JestrelMain::Btn_ThatWuzJestrel_Click()
+{
+    endProgram(0);
+}
+
+void Frm_JestrelMain::MnuHelpAbout_Click()
+{
+    if (!m_about)
+        m_about = std::make_unique<frmAbout>(m_launcher, handle());
+    m_about->showModal();
+}
+
+void Frm_JestrelMain::ShowRandomSaying()
+{
+    drawSaying(m_random, [this](const std::string &caption) { SetWindowTextW(Lbl_Jestrel, toWide(caption).c_str()); });
+}
+
+} // namespace jestrel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <memory>
+#include <type_traits>
+#include <windows.h>
+
+namespace jestrel
+{
+
+struct FontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+};
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+} // namespace jestrel

@@ -13,7 +13,7 @@ namespace
 
 struct AboutForm {
     std::string version = "Version " + std::string(kVersionText);
-    std::string credit = "Written by the Jestrel Authors: " + std::string(kContactAddress);
+    std::string credit = "By the Jestrel Authors: " + std::string(kContactAddress);
     std::array<ControlDescription, 8> controls {
         ControlDescription {
             "PIC_Icon", ControlKind::PictureBox, { 360, 300, 480, 495 }, 0, {}, TextAlignment::Centre, false },

@@ -15,8 +15,9 @@ set(JESTREL_CONTACT_ADDRESS "sayings@jestrel.example.org")
 set(JESTREL_RELEASE_DATE "2026-12-08")
 # The about box's notice for what each build takes from others, two lines.
 if(WIN32)
-    set(JESTREL_RUNTIME_NOTICE "Portions of this program are provided by MinGW-w64 and the GNU C++\\n\
-library, © their authors, under their own free licences.")
+    # Each line fits the label in the 8-point control font.
+    set(JESTREL_RUNTIME_NOTICE "Portions of this program are provided by MinGW-w64\\n\
+and the GCC runtime libraries, © their authors.")
 else()
     set(JESTREL_RUNTIME_NOTICE "Portions of this program are provided by the Qt toolkit,\\n\
 © The Qt Company Ltd. and contributors, used under the LGPL v3.")

@@ -156,7 +156,7 @@ TEST_F(AboutDialogTest, ControlsStandWhereTheLayoutPutsThem)
         { "LAB_4",
           { 1200, 2040, 4572, 456 },
           u"If you have more cool sayings, or actually enjoy using this program, let me know!"_s },
-        { "LAB_5", { 1200, 1728, 4572, 240 }, u"Written by the Jestrel Authors: sayings@jestrel.example.org"_s },
+        { "LAB_5", { 1200, 1728, 4572, 240 }, u"By the Jestrel Authors: sayings@jestrel.example.org"_s },
         { "LAB_8",
           { 1200, 1080, 4572, 468 },
           u"Portions of this program are provided by the Qt toolkit,\n"

@@ -10,10 +10,11 @@ std::string sayingsFileAdvice(const std::string &samplePath, std::string_view re
     std::string advice = "Jestrel shows sayings from Jestrel.Ini, a plain text file in the folder it starts in: a line "
                          "with the number of lines in the file, then one saying on each line.";
     std::error_code error;
+    // Appended piece by piece: GCC 12 warns, wrongly, of overlapping copies in "..." + string at -O3.
     if (!samplePath.empty() && std::filesystem::is_regular_file(samplePath, error))
-        advice += " A sample to copy there is " + samplePath + ".";
+        advice.append(" A sample to copy there is ").append(samplePath).append(".");
     if (!readMore.empty())
-        advice += " " + std::string(readMore);
+        advice.append(" ").append(readMore);
     return advice;
 }
 

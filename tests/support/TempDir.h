@@ -1,22 +1,27 @@
 #pragma once
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <stdlib.h> // mkdtemp
+#include <string>
 #include <string_view>
+#include <system_error>
 
 namespace jestrel::test
 {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A new folder under the system's temporary folder, removed with everything in it. It is never
+// one that existed before, so nothing left by an earlier run or another user can be read back.
 class TempDir
 {
 public:
     TempDir()
     {
-        std::random_device device;
-        m_path = std::filesystem::temp_directory_path() / ("jestrel-test-" + std::to_string(device()));
-        std::filesystem::create_directories(m_path);
+        std::string pattern = (std::filesystem::temp_directory_path() / "jestrel-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::system_error(errno, std::generic_category(), "Cannot make a folder like " + pattern);
+        m_path = pattern;
     }
     ~TempDir()
     {

@@ -101,7 +101,7 @@ TEST(SystemLauncher, OtherCommandsStartAsNamedOrFailWithTheCause)
         FAIL() << "launched";
     } catch (const RuntimeFailure &failure) {
         EXPECT_EQ(failure.kind(), FailureKind::LaunchFailure);
-        EXPECT_STREQ(failure.what(), "Cannot start no-such-tool: No such file or directory.");
+        EXPECT_STREQ(failure.what(), "Cannot start no-such-tool: no such file or directory.");
     }
 }
 

@@ -1,11 +1,11 @@
 #include "platform/ProgramLauncher.h"
 
 #include "platform/RuntimeFailure.h"
+#include "platform/SystemErrorText.h"
 
 #include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <spawn.h>
 #include <sstream>
@@ -56,7 +56,8 @@ int SystemLauncher::launch(std::string_view command, int /*windowStyle: the desk
     pid_t pid = 0;
     const int error = ::posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ);
     if (error != 0)
-        throw RuntimeFailure(FailureKind::LaunchFailure, "Cannot start " + program + ": " + std::strerror(error) + ".");
+        throw RuntimeFailure(FailureKind::LaunchFailure,
+                             "Cannot start " + program + ": " + systemErrorText(error) + ".");
     return static_cast<int>(pid);
 }
 

@@ -1,17 +1,16 @@
 #include "platform/ProgramLauncher.h"
 #include "platform/RuntimeFailure.h"
+#include "support/AwaitFile.h"
 #include "support/TempDir.h"
 
 #include <array>
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 
 namespace jestrel
 {
@@ -58,10 +57,7 @@ void launchAndAwaitStart(SystemLauncher &launcher, std::string_view command, con
     EXPECT_GT(launcher.launch(command, kMinimizedFocusWindowStyle), 0);
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!std::filesystem::exists(started) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    EXPECT_TRUE(std::filesystem::exists(started)) << started;
+    EXPECT_TRUE(test::awaitFile(started)) << started;
 }
 
 TEST(SystemLauncher, CalculatorIsTheFirstOfTheKnownOnesOnThePath)

@@ -1,8 +1,13 @@
 #include "platform/SystemErrorText.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 #include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#endif
 
 namespace jestrel
 {
@@ -14,7 +19,11 @@ namespace
 TEST(SystemErrorText, IsOurOwnEnglishOrTheNumber)
 {
     const std::pair<int, const char *> rows[] = {
+#ifdef _WIN32
+        { ERROR_ACCESS_DENIED, "permission denied" },
+#else
         { EACCES, "permission denied" },
+#endif
         { 4242, "system error 4242" },
     };
     for (const auto &[code, text] : rows)

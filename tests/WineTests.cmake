@@ -7,7 +7,7 @@ set(wineSession ${PROJECT_SOURCE_DIR}/cmake/wine-session)
 add_test(NAME Wine.start COMMAND ${wineSession} start ${JESTREL_WINE_SESSION})
 set_tests_properties(Wine.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120)
 add_test(NAME Wine.stop COMMAND ${wineSession} stop ${JESTREL_WINE_SESSION})
-set_tests_properties(Wine.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+set_tests_properties(Wine.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 30)
 
 # jestrel_add_wine_test(target timeout): runs the test program target, whole, in the session.
 function(jestrel_add_wine_test target timeout)

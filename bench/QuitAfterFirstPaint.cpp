@@ -10,6 +10,8 @@ namespace
 
 class FirstPaintWatch : public QObject
 {
+    Q_OBJECT
+
 public:
     using QObject::QObject;
 
@@ -33,3 +35,5 @@ void watchForFirstPaint()
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(watchForFirstPaint)
+
+#include "QuitAfterFirstPaint.moc"

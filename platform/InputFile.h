@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -27,7 +28,8 @@ public:
 
 private:
     std::string m_path;
-    int m_fd = -1;
+    // A file descriptor on POSIX, a HANDLE on Windows.
+    std::intptr_t m_handle = -1;
 };
 
 } // namespace jestrel

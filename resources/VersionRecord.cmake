@@ -20,5 +20,5 @@ if(WIN32)
 and the GCC runtime libraries, © their authors.")
 else()
     set(JESTREL_RUNTIME_NOTICE "Portions of this program are provided by the Qt toolkit,\\n\
-© The Qt Company Ltd. and contributors, used under the LGPL v3.")
+© The Qt Company Ltd., used under the LGPL version 3.")
 endif()

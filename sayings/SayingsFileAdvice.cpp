@@ -10,11 +10,15 @@ std::string sayingsFileAdvice(const std::string &samplePath, std::string_view re
     std::string advice = "Jestrel shows sayings from Jestrel.Ini, a plain text file in the folder it starts in: a line "
                          "with the number of lines in the file, then one saying on each line.";
     std::error_code error;
-    // Appended piece by piece: GCC 12 warns, wrongly, of overlapping copies in "..." + string at -O3.
-    if (!samplePath.empty() && std::filesystem::is_regular_file(samplePath, error))
-        advice.append(" A sample to copy there is ").append(samplePath).append(".");
-    if (!readMore.empty())
-        advice.append(" ").append(readMore);
+    if (!samplePath.empty() && std::filesystem::is_regular_file(samplePath, error)) {
+        advice += " A sample to copy there is ";
+        advice += samplePath;
+        advice += '.';
+    }
+    if (!readMore.empty()) {
+        advice += ' ';
+        advice += readMore;
+    }
     return advice;
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QWidget>
 #include <exception>
+#include <new>
 
 namespace jestrel
 {
@@ -37,6 +38,8 @@ bool reportingFailures(const std::function<void()> &action, const std::function<
             reportFailure(std::string(failure.what()) + "\n\n" + missingFileAdvice());
         else
             reportFailure(failure.what());
+    } catch (const std::bad_alloc &) {
+        reportFailure("Jestrel ran out of memory.");
     } catch (const std::exception &failure) {
         reportFailure(failure.what());
     } catch (...) {

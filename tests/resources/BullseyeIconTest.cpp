@@ -140,8 +140,10 @@ TEST(BullseyeIcon, CarriesTheWindowsPaletteInIndexOrder)
     const std::vector<std::uint8_t> ico = bullseyeIco();
     std::string palette;
     for (std::size_t entry = kPalette; entry < kColourBits; entry += 4) {
-        palette += (palette.empty() ? "" : " ") + std::to_string(ico[entry + 2]) + "," + std::to_string(ico[entry + 1])
-            + "," + std::to_string(ico[entry]);
+        if (!palette.empty())
+            palette += ' ';
+        palette
+            += std::to_string(ico[entry + 2]) + "," + std::to_string(ico[entry + 1]) + "," + std::to_string(ico[entry]);
         EXPECT_EQ(ico[entry + 3], 0) << "palette entry at " << entry;
     }
     EXPECT_EQ(palette, expected);

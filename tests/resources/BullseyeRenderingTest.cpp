@@ -4,8 +4,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <gtest/gtest.h>
-#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -99,10 +100,16 @@ TEST(BullseyeSvg, PaintsTheIconsPictureAt32Units)
         std::uint32_t argb;
     };
     std::vector<Circle> circles;
-    const std::regex circle(R"re(<circle cx="([0-9.]+)" cy="([0-9.]+)" r="([0-9.]+)" fill="#([0-9a-f]{6})"/>)re");
-    for (std::sregex_iterator it(svg.begin(), svg.end(), circle), end; it != end; ++it) {
-        circles.push_back({ std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
-                            0xFF000000u | static_cast<std::uint32_t>(std::stoul((*it)[4], nullptr, 16)) });
+    std::istringstream lines(svg);
+    for (std::string line; std::getline(lines, line);) {
+        Circle c {};
+        unsigned rgb = 0;
+        if (std::sscanf(line.c_str(), " <circle cx=\"%lf\" cy=\"%lf\" r=\"%lf\" fill=\"#%6x\"/>", &c.cx, &c.cy, &c.r,
+                        &rgb)
+            == 4) {
+            c.argb = 0xFF000000u | rgb;
+            circles.push_back(c);
+        }
     }
     ASSERT_EQ(circles.size(), 8u);
 

@@ -3,13 +3,19 @@
 #include "support/FixedRandom.h"
 #include "support/TempDir.h"
 
-#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <psapi.h>
+#else
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace jestrel
 {
@@ -26,9 +32,12 @@ struct Row {
     std::function<void(const test::TempDir &)> make;
     // For a file that reads: the caption each unit draws.
     std::vector<std::pair<float, std::string>> captions;
-    // For one that fails: words of the message, and the line it names (0: none).
+    // For one that fails: words of the message, where <folder> stands for the folder the file
+    // is in, and the line it names (0: none).
     std::string fault;
     int line = 0;
+    // Part of the name of the folder the file is in.
+    std::u8string_view folder = u8"";
 };
 
 auto file(std::string bytes)
@@ -38,7 +47,7 @@ auto file(std::string bytes)
 
 std::string path(const test::TempDir &dir)
 {
-    return (dir.path() / "Jestrel.Ini").string();
+    return test::utf8(dir.path() / "Jestrel.Ini");
 }
 
 // The outcome of one draw: the last caption set, and the failure's message if there was one.
@@ -57,20 +66,30 @@ std::pair<std::string, std::optional<std::string>> draw(const test::TempDir &dir
 
 long peakResidentKiB()
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters {};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+#else
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+#endif
 }
 
 std::vector<Row> rows()
 {
     const auto count = [](const char *text) { return file(text + "\r\nsaying\r\n"s + "more\r\n"); };
+    const auto nothing = [](const test::TempDir &) {};
     return {
-        { "missing", [](const test::TempDir &) {}, {}, "there is no such file in" },
+        { "missing", nothing, {}, "there is no such file in <folder>." },
+        { "missing, from a folder named ü€中", nothing, {}, "there is no such file in <folder>.", 0, u8"ü€中" },
+        { "in a folder named ü€中", file("2\r\nhere\r\n"), { { 0.0f, "here" } }, "", 0, u8"ü€中" },
         { "folder",
-          [](const test::TempDir &dir) { std::filesystem::create_directory(path(dir)); },
+          [](const test::TempDir &dir) { std::filesystem::create_directory(dir.path() / "Jestrel.Ini"); },
           {},
           "it is a folder, not a text file." },
+#ifndef _WIN32
         { "FIFO",
           [](const test::TempDir &dir) { ASSERT_EQ(::mkfifo(path(dir).c_str(), 0600), 0); },
           {},
@@ -79,6 +98,7 @@ std::vector<Row> rows()
           [](const test::TempDir &dir) { std::filesystem::create_symlink("/dev/zero", path(dir)); },
           {},
           "it is a device, not a text file." },
+#endif
         { "empty", file(""), {}, "the file is empty", 1 },
         { "count only", file("3\r\n"), {}, "ends after line 1, but the count on line 1 promises 3 lines." },
         { "count with NUL bytes", file("3\0\0\r\na\r\nb\r\n"s), {}, "the count \"3??\" is not a number", 1 },
@@ -115,7 +135,7 @@ TEST(BadInputMatrix, EveryFileDrawsASayingOrFailsNamingTheFileAndLine)
 {
     for (const Row &row : rows()) {
         SCOPED_TRACE(row.name);
-        test::TempDir dir;
+        test::TempDir dir(row.folder);
         row.make(dir);
         if (!row.captions.empty()) {
             for (const auto &[unit, expected] : row.captions) {
@@ -129,13 +149,17 @@ TEST(BadInputMatrix, EveryFileDrawsASayingOrFailsNamingTheFileAndLine)
         ASSERT_TRUE(failure) << "drew " << caption;
         EXPECT_EQ(caption, "Insert Witty Message Here!");
         EXPECT_NE(failure->find(path(dir)), std::string::npos) << *failure;
-        EXPECT_NE(failure->find(row.fault), std::string::npos) << *failure;
+        std::string fault = row.fault;
+        if (const auto folder = fault.find("<folder>"); folder != std::string::npos)
+            fault.replace(folder, 8, test::utf8(dir.path()));
+        EXPECT_NE(failure->find(fault), std::string::npos) << *failure;
         if (row.line) {
             EXPECT_NE(failure->find(", line " + std::to_string(row.line) + ": "), std::string::npos) << *failure;
         }
     }
 }
 
+#ifndef _WIN32
 TEST(BadInputMatrix, UnreadableFile)
 {
     if (::geteuid() == 0)
@@ -147,18 +171,15 @@ TEST(BadInputMatrix, UnreadableFile)
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, "Cannot open " + path(dir) + ": permission denied.");
 }
+#endif
 
 TEST(BadInputMatrix, HugeFileReadsOnlyTheLinesItNeeds)
 {
     test::TempDir dir;
-    dir.write("Jestrel.Ini", "3\r\nfirst\r\nsecond\r\n");
-    // 100 MB behind the sayings, without a line break, so reading any of it would fail or show.
-    const int fd = ::open(path(dir).c_str(), O_WRONLY | O_APPEND);
-    ASSERT_GE(fd, 0);
-    const std::string block(1 << 20, 'z');
-    for (int i = 0; i < 100; ++i)
-        ASSERT_EQ(::write(fd, block.data(), block.size()), static_cast<ssize_t>(block.size()));
-    ::close(fd);
+    const auto file = dir.write("Jestrel.Ini", "3\r\nfirst\r\nsecond\r\n");
+    // 100 MB of NUL bytes behind the sayings, without a line break, so reading any of it would fail
+    // or show. Extending the file leaves a hole that costs neither disk space nor time to write.
+    std::filesystem::resize_file(file, std::filesystem::file_size(file) + (100u << 20));
 
     const long before = peakResidentKiB();
     EXPECT_EQ(draw(dir, 0.0f), std::make_pair("first"s, std::optional<std::string>()));

@@ -3,10 +3,14 @@
 #include "forms/AboutForm.h"
 #include "forms/MainForm.h"
 #include "platform/qt/Twips.h"
+#include "ui/qt/DescribedControl.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QStringList>
+#include <QStringTokenizer>
 #include <array>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -21,16 +25,24 @@ namespace
 const std::array kStandIns { u"Liberation Sans"_s, u"Arimo"_s,       u"Nimbus Sans"_s, u"Nimbus Sans L"_s,
                              u"FreeSans"_s,        u"DejaVu Sans"_s, u"Noto Sans"_s,   u"Cantarell"_s };
 
-constexpr double kSmallestPoints = 5.0;
-constexpr double kPointStep = 0.1;
+// Sizes are tried in tenths of a point.
+constexpr int kSmallestTenths = 50;
+
+// Whether the family itself is installed. Its styles are looked up by its own name; asking the
+// font database whether it has the family would resolve the name through the system's
+// substitution rules first, which costs more than all the rest of start-up's font work.
+bool isInstalled(const QString &family)
+{
+    return !QFontDatabase::styles(family).isEmpty();
+}
 
 QString installedFamily()
 {
     const QString described = QString::fromUtf8(forms::kControlFont.family);
-    if (QFontDatabase::hasFamily(described))
+    if (isInstalled(described))
         return described;
     for (const QString &family : kStandIns) {
-        if (QFontDatabase::hasFamily(family))
+        if (isInstalled(family))
             return family;
     }
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
@@ -44,8 +56,34 @@ QFont fontAt(const QString &family, double points)
     return font;
 }
 
-// Every caption of both windows shows whole: wrapped within its control, no line and no word
-// wider than it, and no line past its bottom.
+// The lines a caption takes wrapped at its blanks within width, or 0 when a word alone is wider.
+// Measured from each character's own advance, not laid out: that spares shaping every caption of
+// the about box at start-up, and leaving out kerning, which narrows text, only errs on the safe side.
+int wrappedLines(const QFontMetricsF &metrics, const QString &shown, qreal width)
+{
+    const qreal blank = metrics.horizontalAdvance(u' ');
+    int lines = 0;
+    for (const QStringView paragraph : QStringTokenizer(shown, u'\n')) {
+        ++lines;
+        qreal lineWidth = -blank;
+        for (const QStringView word : QStringTokenizer(paragraph, u' ')) {
+            qreal wordWidth = 0;
+            for (const QChar c : word)
+                wordWidth += metrics.horizontalAdvance(c);
+            if (wordWidth > width)
+                return 0;
+            lineWidth += blank + wordWidth;
+            if (lineWidth > width) {
+                ++lines;
+                lineWidth = wordWidth;
+            }
+        }
+    }
+    return lines;
+}
+
+// Every caption of both windows shows whole: wrapped within its control, no word wider than it,
+// and no line past its bottom.
 bool captionsFit(const QFont &font)
 {
     const QFontMetricsF metrics(font);
@@ -53,11 +91,10 @@ bool captionsFit(const QFont &font)
         for (const forms::ControlDescription &control : form->controls) {
             if (control.caption.empty())
                 continue;
-            const QRectF room(0, 0, twips::toPixels(control.twips.width), twips::toPixels(control.twips.height));
-            const QRectF needed
-                = metrics.boundingRect(QRectF(0, 0, room.width(), 1e6), Qt::TextWordWrap | Qt::TextShowMnemonic,
-                                       QString::fromUtf8(control.caption));
-            if (needed.width() > room.width() || needed.height() > room.height())
+            const int lines
+                = wrappedLines(metrics, shownCaption(fromUtf8(control.caption)), twips::toPixels(control.twips.width));
+            // Leading stands between lines, not above the first or below the last.
+            if (lines == 0 || lines * metrics.lineSpacing() - metrics.leading() > twips::toPixels(control.twips.height))
                 return false;
         }
     }
@@ -72,16 +109,16 @@ struct FittedFont {
 FittedFont fittedFont()
 {
     const QString family = installedFamily();
-    // The largest size, in tenths of a point, at which everything fits.
-    int low = static_cast<int>(kSmallestPoints / kPointStep);
-    int high = static_cast<int>(forms::kControlFont.points / kPointStep + 0.5);
-    if (captionsFit(fontAt(family, high * kPointStep)))
-        return { family, high * kPointStep };
+    // The largest size at which everything fits.
+    int low = kSmallestTenths;
+    int high = static_cast<int>(std::lround(forms::kControlFont.points * 10));
+    if (captionsFit(fontAt(family, high / 10.0)))
+        return { family, high / 10.0 };
     while (high - low > 1) {
         const int middle = (low + high) / 2;
-        (captionsFit(fontAt(family, middle * kPointStep)) ? low : high) = middle;
+        (captionsFit(fontAt(family, middle / 10.0)) ? low : high) = middle;
     }
-    return { family, low * kPointStep };
+    return { family, low / 10.0 };
 }
 
 } // namespace

@@ -9,6 +9,18 @@
 namespace jestrel
 {
 
+QString shownCaption(const QString &caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 void describe(QWidget &control, const forms::ControlDescription &description)
 {
     control.setObjectName(fromUtf8(description.name));

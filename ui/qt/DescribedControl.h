@@ -14,6 +14,9 @@ inline QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A caption as it shows: each "&" that marks the next letter left out, "&&" as one "&".
+QString shownCaption(const QString &caption);
+
 // Gives a control what its form's description says of it: its name, place, font, whether it is
 // enabled, and its tooltip, which is also its accessible name. Its caption is the caller's to set,
 // as each kind of control takes it differently.

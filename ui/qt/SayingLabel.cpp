@@ -1,5 +1,7 @@
 #include "ui/qt/SayingLabel.h"
 
+#include "ui/qt/DescribedControl.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -20,19 +22,7 @@ SayingLabel::SayingLabel(QWidget *parent) : QLabel(parent)
 void SayingLabel::setCaption(const QString &caption)
 {
     setText(caption);
-    setAccessibleName(shownText(caption));
-}
-
-QString SayingLabel::shownText(const QString &caption)
-{
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        shown += caption[i];
-    }
-    return shown;
+    setAccessibleName(shownCaption(caption));
 }
 
 int SayingLabel::layOut(QTextLayout &layout) const
@@ -47,7 +37,7 @@ int SayingLabel::layOut(QTextLayout &layout) const
             underlines.append({ static_cast<int>(shown), 1, underline });
         }
     }
-    layout.setText(shownText(caption));
+    layout.setText(shownCaption(caption));
     layout.setFont(font());
     layout.setFormats(underlines);
     QTextOption option(Qt::AlignHCenter);
@@ -98,7 +88,7 @@ bool SayingLabel::event(QEvent *event)
     // asked for, not on every draw.
     if (event->type() == QEvent::ToolTip) {
         // Tooltips guess at markup; escaping keeps a saying plain text there too.
-        setToolTip(isCutOff() ? u"<qt>"_s + shownText(text()).toHtmlEscaped() + u"</qt>"_s : QString());
+        setToolTip(isCutOff() ? u"<qt>"_s + shownCaption(text()).toHtmlEscaped() + u"</qt>"_s : QString());
     }
     return QLabel::event(event);
 }

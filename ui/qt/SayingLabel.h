@@ -21,9 +21,6 @@ public:
     void setCaption(const QString &caption);
     bool isCutOff() const;
 
-    // The caption as it shows: without the access-key marks.
-    static QString shownText(const QString &caption);
-
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

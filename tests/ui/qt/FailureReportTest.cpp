@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <new>
 
 using namespace Qt::StringLiterals;
 
@@ -55,7 +56,8 @@ protected:
                 act(*main);
         });
         const int status = startProgram({ [&] {
-                                             auto window = std::make_unique<Frm_JestrelMain>(m_random, m_launcher);
+                                             auto window
+                                                 = std::make_unique<Frm_JestrelMain>(*m_randomSource, m_launcher);
                                              main = window.get();
                                              window->Form_Load();
                                              return window;
@@ -70,6 +72,7 @@ protected:
     test::TempDir m_dir;
     test::CurrentDir m_cwd;
     test::FixedRandom m_random { { 0.0f } };
+    RandomSource *m_randomSource = &m_random;
     test::RecordingLauncher m_launcher;
 };
 
@@ -96,6 +99,29 @@ TEST_F(FailureReportTest, FailureOnARedrawLeavesThePlaceholderBehindTheReport)
     EXPECT_EXIT(runProgram(breakFileAndClick), testing::ExitedWithCode(1),
                 "report \"Jestrel!\": Jestrel.Ini ends after line 2, but the count on line 1 promises 3 lines.\n"
                 "main window shown, caption: Insert Witty Message Here!");
+}
+
+// Any other failure is reported as the program's own are.
+TEST_F(FailureReportTest, FailureOfAnyKindIsReportedTooAndEndsWithStatusOne)
+{
+    // Memory runs out at the second draw.
+    class ExhaustedRandom final : public RandomSource
+    {
+    public:
+        void reseed() override
+        {
+            if (++m_reseeds > 1)
+                throw std::bad_alloc();
+        }
+        float next() override { return 0.0f; }
+
+    private:
+        int m_reseeds = 0;
+    } exhausted;
+    m_randomSource = &exhausted;
+    m_dir.write("Jestrel.Ini", "2\r\nfine\r\n");
+    EXPECT_EXIT(runProgram(clickPicture), testing::ExitedWithCode(1),
+                "report \"Jestrel!\": Jestrel ran out of memory.\nmain window shown");
 }
 
 TEST_F(FailureReportTest, ReportShowsMarkupAsText)

@@ -5,7 +5,7 @@
 #include "support/QtPrinting.h"
 #include "support/RecordingLauncher.h"
 #include "support/TempDir.h"
-#include "ui/qt/SayingLabel.h"
+#include "ui/qt/PictureBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,6 +61,8 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(child<QLabel>(u"Lbl_Jestrel"_s)->geometry(), twips::toPixels(600, 240, 3372, 612));
     EXPECT_EQ(child<QPushButton>(u"Btn_ThatWuzJestrel"_s)->geometry(), twips::toPixels(1560, 960, 852, 372));
     EXPECT_EQ(child<QWidget>(u"Picture1"_s)->toolTip(), u"Click for another saying"_s);
+    // Controls are found by their class too, which the toolkit knows only from each class's Q_OBJECT.
+    EXPECT_EQ(m_window->findChildren<PictureBox *>(), QList<PictureBox *> { child<PictureBox>(u"Picture1"_s) });
 }
 
 TEST_F(MainWindowTest, CaptionsCarryTheirAccessKeys)

@@ -1,4 +1,5 @@
 #include "ui/qt/SayingLabel.h"
+#include "ui/qt/DescribedControl.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -49,9 +50,9 @@ QString toolTipOf(SayingLabel &label)
 
 TEST(SayingLabel, AmpersandMarksAnAccessKeyAndDoubledShowsOne)
 {
-    EXPECT_EQ(SayingLabel::shownText(u"Click &me"_s), u"Click me"_s);
-    EXPECT_EQ(SayingLabel::shownText(u"Salt && pepper"_s), u"Salt & pepper"_s);
-    EXPECT_EQ(SayingLabel::shownText(u"a&&&b&"_s), u"a&b&"_s);
+    EXPECT_EQ(shownCaption(u"Click &me"_s), u"Click me"_s);
+    EXPECT_EQ(shownCaption(u"Salt && pepper"_s), u"Salt & pepper"_s);
+    EXPECT_EQ(shownCaption(u"a&&&b&"_s), u"a&b&"_s);
 
     // The marked letter is underlined: the pictures differ only below the letters' baseline.
     const QImage marked = rendered(u"&Hello"_s);

@@ -160,7 +160,7 @@ TEST_F(AboutDialogTest, ControlsStandWhereTheLayoutPutsThem)
         { "LAB_8",
           { 1200, 1080, 4572, 468 },
           u"Portions of this program are provided by the Qt toolkit,\n"
-          u"© The Qt Company Ltd. and contributors, used under the LGPL v3."_s },
+          u"© The Qt Company Ltd., used under the LGPL version 3."_s },
     };
     for (const Control &control : controls) {
         SCOPED_TRACE(control.name);

@@ -1,7 +1,10 @@
 #include "platform/ProgramLauncher.h"
 #include "platform/RuntimeFailure.h"
+#include "support/AwaitFile.h"
 #include "support/TempDir.h"
 
+#include <array>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -38,7 +41,7 @@ private:
     std::optional<std::string> m_previous;
 };
 
-// A stand-in calculator that leaves a file named after itself when it starts.
+// A stand-in program that leaves a file named after itself when it starts.
 void writeFakeProgram(const test::TempDir &dir, const std::string &name, bool executable = true)
 {
     // Only a shell builtin: the PATH holds nothing but the fakes.
@@ -47,14 +50,14 @@ void writeFakeProgram(const test::TempDir &dir, const std::string &name, bool ex
         std::filesystem::permissions(program, std::filesystem::perms::owner_all);
 }
 
-// Launches and waits for the program to end, which the launcher itself never does.
-void launchAndReap(SystemLauncher &launcher, std::string_view command)
+// Launches and waits for the program to start. The launcher leaves no child of ours behind, not
+// even one that has already ended and waits to be reaped.
+void launchAndAwaitStart(SystemLauncher &launcher, std::string_view command, const std::filesystem::path &started)
 {
-    const int task = launcher.launch(command, kMinimizedFocusWindowStyle);
-    ASSERT_GT(task, 0);
-    int status = 0;
-    ASSERT_EQ(::waitpid(task, &status, 0), task);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_GT(launcher.launch(command, kMinimizedFocusWindowStyle), 0);
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+    EXPECT_EQ(errno, ECHILD);
+    EXPECT_TRUE(test::awaitFile(started)) << started;
 }
 
 TEST(SystemLauncher, CalculatorIsTheFirstOfTheKnownOnesOnThePath)
@@ -66,9 +69,8 @@ TEST(SystemLauncher, CalculatorIsTheFirstOfTheKnownOnesOnThePath)
     ScopedPath path(dir.path().string());
 
     SystemLauncher launcher;
-    launchAndReap(launcher, "calc.exe");
     // A calculator that cannot be run is passed over.
-    EXPECT_TRUE(std::filesystem::exists(dir.path() / "kcalc.started"));
+    launchAndAwaitStart(launcher, "calc.exe", dir.path() / "kcalc.started");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "xcalc.started"));
 }
 
@@ -90,18 +92,26 @@ TEST(SystemLauncher, OtherCommandsStartAsNamedOrFailWithTheCause)
 {
     test::TempDir dir;
     writeFakeProgram(dir, "tool");
+    // Found on the PATH, so only the exec in the child can tell it is no program.
+    std::filesystem::permissions(dir.write("broken", "no program\n"), std::filesystem::perms::owner_all);
     ScopedPath path(dir.path().string());
 
     SystemLauncher launcher;
-    launchAndReap(launcher, "tool");
-    EXPECT_TRUE(std::filesystem::exists(dir.path() / "tool.started"));
+    launchAndAwaitStart(launcher, "tool", dir.path() / "tool.started");
 
-    try {
-        launcher.launch("no-such-tool", kMinimizedFocusWindowStyle);
-        FAIL() << "launched";
-    } catch (const RuntimeFailure &failure) {
-        EXPECT_EQ(failure.kind(), FailureKind::LaunchFailure);
-        EXPECT_STREQ(failure.what(), "Cannot start no-such-tool: No such file or directory.");
+    const std::array<std::pair<const char *, const char *>, 2> failures { {
+        { "no-such-tool", "Cannot start no-such-tool: no such file or directory." },
+        { "broken", "Cannot start broken: it is not a program this system can run." },
+    } };
+    for (const auto &[command, message] : failures) {
+        SCOPED_TRACE(command);
+        try {
+            launcher.launch(command, kMinimizedFocusWindowStyle);
+            ADD_FAILURE() << "launched";
+        } catch (const RuntimeFailure &failure) {
+            EXPECT_EQ(failure.kind(), FailureKind::LaunchFailure);
+            EXPECT_STREQ(failure.what(), message);
+        }
     }
 }
 

@@ -1,0 +1,85 @@
+#include "platform/InputFile.h"
+
+#include "platform/InputFileFailures.h"
+#include "platform/SystemErrorText.h"
+#include "platform/WideText.h"
+
+#include <algorithm>
+#include <optional>
+#include <windows.h>
+
+namespace jestrel
+{
+
+namespace
+{
+
+HANDLE handleOf(std::intptr_t handle)
+{
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+std::string causeOf(DWORD error)
+{
+    return systemErrorText(static_cast<int>(error));
+}
+
+// What the handle is when it is not a file to read; nullopt for a file.
+std::optional<SpecialFile> specialFile(HANDLE file)
+{
+    switch (GetFileType(file)) {
+    case FILE_TYPE_DISK: {
+        BY_HANDLE_FILE_INFORMATION information {};
+        if (!GetFileInformationByHandle(file, &information))
+            return SpecialFile::Other;
+        if (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            return SpecialFile::Folder;
+        return std::nullopt;
+    }
+    case FILE_TYPE_PIPE:
+        return SpecialFile::Pipe;
+    case FILE_TYPE_CHAR:
+        return SpecialFile::Device;
+    default:
+        return SpecialFile::Other;
+    }
+}
+
+} // namespace
+
+InputFile::InputFile(std::string path) : m_path(std::move(path))
+{
+    // Sharing writing and deleting lets an editor save the file while a draw reads it. Backup
+    // semantics let a folder open too, so that it is refused below by its type, like a pipe or
+    // a device, before anything is read.
+    const HANDLE file
+        = CreateFileW(toWide(m_path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            throw missingFileFailure(m_path);
+        throw openFailure(m_path, causeOf(error));
+    }
+    if (const auto kind = specialFile(file)) {
+        CloseHandle(file);
+        throw notATextFileFailure(m_path, *kind);
+    }
+    m_handle = reinterpret_cast<std::intptr_t>(file);
+}
+
+InputFile::~InputFile()
+{
+    CloseHandle(handleOf(m_handle));
+}
+
+std::size_t InputFile::read(std::span<char> buffer)
+{
+    const auto size = static_cast<DWORD>(std::min<std::size_t>(buffer.size(), MAXDWORD));
+    DWORD count = 0;
+    if (!ReadFile(handleOf(m_handle), buffer.data(), size, &count, nullptr))
+        throw readFailure(m_path, causeOf(GetLastError()));
+    return count;
+}
+
+} // namespace jestrel

@@ -1,0 +1,53 @@
+#include "platform/ProgramLauncher.h"
+#include "platform/RuntimeFailure.h"
+#include "platform/WideText.h"
+#include "support/AwaitFile.h"
+#include "support/TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iomanip>
+#include <sstream>
+#include <string>
+#include <windows.h>
+
+namespace jestrel
+{
+namespace
+{
+
+// The probe is built beside this test program.
+std::filesystem::path probe()
+{
+    std::wstring self(MAX_PATH, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+    return std::filesystem::path(self).replace_filename(L"show_window_probe.exe");
+}
+
+TEST(SystemLauncher, StartsTheCommandLineAsItStandsShownAsAsked)
+{
+    test::TempDir dir;
+    const auto report = dir.path() / "shown";
+    std::ostringstream command;
+    command << std::quoted(test::utf8(probe())) << ' ' << std::quoted(test::utf8(report));
+
+    EXPECT_GT(SystemLauncher().launch(command.str(), kMinimizedFocusWindowStyle), 0);
+    ASSERT_TRUE(test::awaitFile(report));
+    int shown = -1;
+    std::ifstream(report) >> shown;
+    EXPECT_EQ(shown, SW_SHOWMINIMIZED);
+}
+
+TEST(SystemLauncher, ACommandThatCannotStartIsALaunchFailure)
+{
+    try {
+        SystemLauncher().launch("no-such-tool", kMinimizedFocusWindowStyle);
+        FAIL() << "launched";
+    } catch (const RuntimeFailure &failure) {
+        EXPECT_EQ(failure.kind(), FailureKind::LaunchFailure);
+        EXPECT_STREQ(failure.what(), "Cannot start no-such-tool: no such file or directory.");
+    }
+}
+
+} // namespace
+} // namespace jestrel

@@ -1,18 +1,38 @@
 #include "platform/ProgramLauncher.h"
 #include "platform/RandomSource.h"
+#include "platform/WideText.h"
 #include "platform/win32/Startup.h"
+#include "sayings/SayingDraw.h"
+#include "sayings/SayingsFileAdvice.h"
 #include "ui/win32/Frm_JestrelMain.h"
 
+#include <filesystem>
 #include <memory>
+
+namespace
+{
+
+// The sample the package puts beside the program.
+std::string sampleBesideProgram()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return jestrel::toUtf8(
+        std::filesystem::path(path).replace_filename(jestrel::toWide(jestrel::kSayingsFileName)).wstring());
+}
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
     jestrel::ClockRandom random;
     jestrel::SystemLauncher launcher;
     std::unique_ptr<jestrel::Frm_JestrelMain> window;
-    return jestrel::runProgram(showCommand, [&] {
-        window = std::make_unique<jestrel::Frm_JestrelMain>(random, launcher);
-        window->Form_Load();
-        return window->handle();
-    });
+    return jestrel::runProgram(showCommand,
+                               { [&] {
+                                    window = std::make_unique<jestrel::Frm_JestrelMain>(random, launcher);
+                                    window->Form_Load();
+                                    return window->handle();
+                                },
+                                 [] { return jestrel::sayingsFileAdvice(sampleBesideProgram(), {}); } });
 }

@@ -10,7 +10,9 @@ std::string sayingsFileAdvice(const std::string &samplePath, std::string_view re
     std::string advice = "Jestrel shows sayings from Jestrel.Ini, a plain text file in the folder it starts in: a line "
                          "with the number of lines in the file, then one saying on each line.";
     std::error_code error;
-    if (!samplePath.empty() && std::filesystem::is_regular_file(samplePath, error)) {
+    // Read as UTF-8, which Windows would otherwise take for its ANSI code page.
+    const std::filesystem::path sample(std::u8string(samplePath.begin(), samplePath.end()));
+    if (!samplePath.empty() && std::filesystem::is_regular_file(sample, error)) {
         advice += " A sample to copy there is ";
         advice += samplePath;
         advice += '.';

@@ -1,12 +1,10 @@
 #include "platform/qt/Startup.h"
 
-#include "platform/RuntimeFailure.h"
+#include "platform/ReportingFailures.h"
 #include "platform/qt/FailureReport.h"
 
 #include <QApplication>
 #include <QWidget>
-#include <exception>
-#include <new>
 
 namespace jestrel
 {
@@ -25,27 +23,6 @@ bool preferX11OverWayland()
         return false;
     qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     return true;
-}
-
-// Runs what may fail; a failure is reported and gives the exit status 1.
-bool reportingFailures(const std::function<void()> &action, const std::function<std::string()> &missingFileAdvice = {})
-{
-    try {
-        action();
-        return true;
-    } catch (const RuntimeFailure &failure) {
-        if (failure.kind() == FailureKind::FileNotFound && missingFileAdvice)
-            reportFailure(std::string(failure.what()) + "\n\n" + missingFileAdvice());
-        else
-            reportFailure(failure.what());
-    } catch (const std::bad_alloc &) {
-        reportFailure("Jestrel ran out of memory.");
-    } catch (const std::exception &failure) {
-        reportFailure(failure.what());
-    } catch (...) {
-        reportFailure("Jestrel met a failure it cannot name and has to end.");
-    }
-    return false;
 }
 
 } // namespace
@@ -67,7 +44,7 @@ int runProgram(const char *programPath, const Program &program)
 int startProgram(const Program &program)
 {
     std::unique_ptr<QWidget> window;
-    if (!reportingFailures([&] { window = program.loadStartupWindow(); }, program.missingFileAdvice))
+    if (!reportingFailures([&] { window = program.loadStartupWindow(); }, reportFailure, program.missingFileAdvice))
         return 1;
     window->show();
     return QApplication::exec();
@@ -75,7 +52,7 @@ int startProgram(const Program &program)
 
 void runHandler(const std::function<void()> &handler)
 {
-    if (!reportingFailures(handler))
+    if (!reportingFailures(handler, reportFailure))
         endProgram(1);
 }
 

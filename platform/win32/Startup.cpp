@@ -1,29 +1,14 @@
 #include "platform/win32/Startup.h"
 
+#include "platform/ReportingFailures.h"
 #include "platform/win32/FailureReport.h"
 #include "platform/win32/MessageLoop.h"
-
-#include <exception>
 
 namespace jestrel
 {
 
 namespace
 {
-
-// Runs what may fail; a failure is reported and gives the exit status 1.
-bool reportingFailures(const std::function<void()> &action)
-{
-    try {
-        action();
-        return true;
-    } catch (const std::exception &failure) {
-        reportFailure(failure.what());
-    } catch (...) {
-        reportFailure("Jestrel met a failure it cannot name and has to end.");
-    }
-    return false;
-}
 
 BOOL CALLBACK hide(HWND window, LPARAM)
 {
@@ -33,20 +18,20 @@ BOOL CALLBACK hide(HWND window, LPARAM)
 
 } // namespace
 
-int runProgram(int showCommand, const std::function<HWND()> &loadStartupWindow)
+int runProgram(int showCommand, const Program &program)
 {
     HWND window = nullptr;
-    if (!reportingFailures([&] { window = loadStartupWindow(); }))
+    if (!reportingFailures([&] { window = program.loadStartupWindow(); }, reportFailure, program.missingFileAdvice))
         return 1;
     ShowWindow(window, showCommand);
     int status = 1;
-    reportingFailures([&] { status = runMessageLoop(); });
+    reportingFailures([&] { status = runMessageLoop(); }, reportFailure);
     return status;
 }
 
 void runHandler(const std::function<void()> &handler)
 {
-    if (!reportingFailures(handler))
+    if (!reportingFailures(handler, reportFailure))
         endProgram(1);
 }
 

@@ -1,15 +1,23 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <windows.h>
 
 namespace jestrel
 {
 
-// Runs the program: loadStartupWindow creates and loads the start-up window while it is still
-// hidden; then it shows as showCommand says and the message loop runs. A failure while loading is
-// reported and no window ever shows. Returns the exit status.
-int runProgram(int showCommand, const std::function<HWND()> &loadStartupWindow);
+struct Program {
+    // Creates and loads the start-up window while it is still hidden.
+    std::function<HWND()> loadStartupWindow;
+    // Said beside a failure to find the file a first start needs.
+    std::function<std::string()> missingFileAdvice;
+};
+
+// Runs the program: has the start-up window created and loaded while it is still hidden, then
+// shows it as showCommand says and runs the message loop. A failure while loading is reported and
+// no window ever shows. Returns the exit status.
+int runProgram(int showCommand, const Program &program);
 
 // Every window message is handled through this: a failure that escapes the handler, the run-time
 // failure or any other, is reported to the user and the program ends with status 1. Nothing may

@@ -1,0 +1,32 @@
+#include "platform/ReportingFailures.h"
+
+#include "platform/RuntimeFailure.h"
+
+#include <exception>
+#include <new>
+
+namespace jestrel
+{
+
+bool reportingFailures(const std::function<void()> &action, const std::function<void(std::string_view)> &report,
+                       const std::function<std::string()> &missingFileAdvice)
+{
+    try {
+        action();
+        return true;
+    } catch (const RuntimeFailure &failure) {
+        if (failure.kind() == FailureKind::FileNotFound && missingFileAdvice)
+            report(std::string(failure.what()) + "\n\n" + missingFileAdvice());
+        else
+            report(failure.what());
+    } catch (const std::bad_alloc &) {
+        report("Jestrel ran out of memory.");
+    } catch (const std::exception &failure) {
+        report(failure.what());
+    } catch (...) {
+        report("Jestrel met a failure it cannot name and has to end.");
+    }
+    return false;
+}
+
+} // namespace jestrel

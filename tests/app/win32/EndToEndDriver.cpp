@@ -1,0 +1,363 @@
+// Drives Jestrel.exe from outside, as a user would, through the Windows API alone: one scenario of
+// the table below per run, in a fresh folder with its own sayings file.
+// Usage: EndToEndDriver SCENARIO JESTREL_EXE
+
+#include "forms/MainForm.h"
+#include "ui/win32/ControlIds.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+#include <windows.h>
+
+namespace
+{
+
+using namespace std::chrono_literals;
+
+constexpr auto kDeadline = 10s;
+constexpr std::string_view kThreeSayings = "4\r\nFirst saying\r\nSecond saying\r\nThird saying\r\n";
+const std::array<std::wstring, 3> kTheSayings { L"First saying", L"Second saying", L"Third saying" };
+
+struct CheckFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+void check(bool condition, const std::string &what)
+{
+    if (!condition)
+        throw CheckFailed(what);
+}
+
+// Polls until condition holds; false once the deadline has passed.
+bool waitFor(const std::function<bool()> &condition)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
+}
+
+std::wstring text(HWND window)
+{
+    std::array<wchar_t, 1024> buffer {};
+    DWORD_PTR length = 0;
+    // Sent, not read from this process: a control of another process answers only to WM_GETTEXT.
+    SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                        5000, &length);
+    return std::wstring(buffer.data(), length);
+}
+
+std::string narrow(const std::wstring &wide)
+{
+    return std::string(wide.begin(), wide.end());
+}
+
+RECT outerRect(HWND window)
+{
+    RECT rect {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT primaryMonitor()
+{
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint(POINT { 0, 0 }, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcMonitor;
+}
+
+void checkCentred(HWND window, const std::string &name)
+{
+    const RECT outer = outerRect(window);
+    const RECT screen = primaryMonitor();
+    const double horizontal = (screen.left + screen.right - outer.left - outer.right) / 2.0;
+    const double vertical = (screen.top + screen.bottom - outer.top - outer.bottom) / 2.0;
+    check(std::abs(horizontal) <= 1 && std::abs(vertical) <= 1,
+          name + " is off the primary monitor's centre by " + std::to_string(horizontal) + ", "
+              + std::to_string(vertical) + " px");
+}
+
+void sendKeys(std::initializer_list<std::pair<WORD, bool>> keys)
+{
+    std::vector<INPUT> inputs;
+    for (const auto &[key, down] : keys) {
+        INPUT input {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void press(WORD key)
+{
+    sendKeys({ { key, true }, { key, false } });
+}
+
+void click(HWND control)
+{
+    const RECT rect = outerRect(control);
+    const RECT screen = primaryMonitor();
+    // Absolute positions run from 0 to 65535 across the primary monitor.
+    const auto scaled = [](LONG at, LONG first, LONG last) { return MulDiv(at - first, 65535, last - first - 1); };
+    INPUT inputs[2] {};
+    for (INPUT &input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = scaled((rect.left + rect.right) / 2, screen.left, screen.right);
+        input.mi.dy = scaled((rect.top + rect.bottom) / 2, screen.top, screen.bottom);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+// A fresh folder in the temporary folder, removed with what it holds.
+class Folder
+{
+public:
+    Folder()
+    {
+        std::random_device device;
+        m_path = std::filesystem::temp_directory_path() / ("jestrel-e2e-" + std::to_string(device()));
+        std::filesystem::create_directory(m_path);
+    }
+    ~Folder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    Folder(const Folder &) = delete;
+    Folder &operator=(const Folder &) = delete;
+
+    void writeSayings(std::string_view bytes) const
+    {
+        std::ofstream(m_path / "Jestrel.Ini", std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Jestrel.exe started in a folder; ended at the latest when this object goes.
+class Jestrel
+{
+public:
+    Jestrel(const std::filesystem::path &program, const Folder &folder) : m_folder(folder)
+    {
+        STARTUPINFOW startup {};
+        startup.cb = sizeof startup;
+        std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+        check(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             folder.path().c_str(), &startup, &m_process),
+              "cannot start " + program.string());
+    }
+    ~Jestrel()
+    {
+        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(m_process.hProcess, 99);
+        WaitForSingleObject(m_process.hProcess, 5000);
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+    Jestrel(const Jestrel &) = delete;
+    Jestrel &operator=(const Jestrel &) = delete;
+
+    const Folder &folder() const { return m_folder; }
+
+    // The program's top-level window of that class, visible or not; nullptr when it has none.
+    HWND window(const wchar_t *className) const
+    {
+        struct Search {
+            DWORD process;
+            const wchar_t *className;
+            HWND found;
+        } search { m_process.dwProcessId, className, nullptr };
+        EnumWindows(
+            [](HWND window, LPARAM parameter) {
+                auto &wanted = *reinterpret_cast<Search *>(parameter);
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                std::array<wchar_t, 64> name {};
+                GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+                if (process == wanted.process && std::wstring_view(name.data()) == wanted.className)
+                    wanted.found = window;
+                return wanted.found ? FALSE : TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    HWND visibleWindow(const wchar_t *className) const
+    {
+        HWND found = nullptr;
+        check(waitFor([&] { return (found = window(className)) && IsWindowVisible(found); }),
+              "no window of class " + narrow(className) + " showed");
+        return found;
+    }
+
+    HWND mainWindow() const
+    {
+        const HWND main = visibleWindow(L"Frm_JestrelMain");
+        // Keys and clicks go to the foreground window.
+        SetForegroundWindow(main);
+        check(waitFor([&] { return GetForegroundWindow() == main; }), "the main window did not come to the front");
+        return main;
+    }
+
+    std::wstring saying() const { return text(control("Lbl_Jestrel")); }
+
+    HWND control(std::string_view name) const
+    {
+        return GetDlgItem(mainWindow(), jestrel::controlId(jestrel::forms::mainForm().control(name)));
+    }
+
+    DWORD exitStatus() const
+    {
+        check(WaitForSingleObject(m_process.hProcess, 10000) == WAIT_OBJECT_0, "the program did not end");
+        DWORD status = 0;
+        GetExitCodeProcess(m_process.hProcess, &status);
+        return status;
+    }
+
+    bool running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
+
+private:
+    const Folder &m_folder;
+    PROCESS_INFORMATION m_process {};
+};
+
+HWND openAbout(const Jestrel &jestrel)
+{
+    jestrel.mainWindow();
+    sendKeys({ { VK_MENU, true }, { 'H', true }, { 'H', false }, { VK_MENU, false } });
+    press('A');
+    return jestrel.visibleWindow(L"frmAbout");
+}
+
+void expectFailureReport(const Jestrel &jestrel)
+{
+    const HWND box = jestrel.visibleWindow(L"#32770");
+    check(text(box) == L"Jestrel!", "the message box is titled " + narrow(text(box)));
+    const std::wstring message = text(GetDlgItem(box, 0xFFFF));
+    check(message.find(L"Jestrel.Ini") != std::wstring::npos, "the message does not name the file: " + narrow(message));
+    const HWND main = jestrel.window(L"Frm_JestrelMain");
+    check(!main || !IsWindowVisible(main), "the main window shows behind the message box");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    check(jestrel.exitStatus() == 1, "the exit status is not 1");
+}
+
+struct Scenario {
+    std::string_view name;
+    // Nothing: no sayings file at all.
+    std::optional<std::string_view> sayings;
+    std::function<void(const Jestrel &)> run;
+};
+
+const std::array kScenarios {
+    Scenario { "starts_centred", kThreeSayings,
+               [](const Jestrel &jestrel) { checkCentred(jestrel.mainWindow(), "the main window"); } },
+    Scenario { "shows_a_saying", kThreeSayings,
+               [](const Jestrel &jestrel) {
+                   const std::wstring saying = jestrel.saying();
+                   check(std::ranges::find(kTheSayings, saying) != kTheSayings.end(),
+                         "the label shows \"" + narrow(saying) + "\", not a saying of the file");
+               } },
+    Scenario { "click_draws_again", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) {
+                   check(jestrel.saying() == L"Alpha", "the first saying is not Alpha");
+                   jestrel.folder().writeSayings("2\r\nBravo\r\n");
+                   click(jestrel.control("Picture1"));
+                   check(waitFor([&] { return jestrel.saying() == L"Bravo"; }),
+                         "a click on the bullseye did not show the edited file's saying");
+               } },
+    Scenario { "about_is_modal", kThreeSayings,
+               [](const Jestrel &jestrel) {
+                   const HWND main = jestrel.mainWindow();
+                   const HWND about = openAbout(jestrel);
+                   check(GetWindow(about, GW_OWNER) == main, "the about box does not belong to the main window");
+                   check(!IsWindowEnabled(main), "the main window takes input while the about box shows");
+                   press('X');
+                   check(waitFor([&] { return !IsWindowVisible(about) && IsWindowEnabled(main); }),
+                         "a letter key on OK did not put the about box away");
+                   check(jestrel.running() && IsWindow(about), "the about box was destroyed, or the program ended");
+               } },
+    Scenario { "about_keeps_place", kThreeSayings,
+               [](const Jestrel &jestrel) {
+                   const HWND about = openAbout(jestrel);
+                   checkCentred(about, "the about box");
+                   const RECT moved = outerRect(about);
+                   SetWindowPos(about, nullptr, moved.left - 40, moved.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+                   const RECT wanted = outerRect(about);
+                   press(VK_RETURN);
+                   check(waitFor([&] { return !IsWindowVisible(about); }), "Enter did not put the about box away");
+                   check(openAbout(jestrel) == about, "a second about box was made");
+                   const RECT again = outerRect(about);
+                   check(again.left == wanted.left && again.top == wanted.top,
+                         "the about box did not come back where it was moved to");
+               } },
+    Scenario { "escape_ends", kThreeSayings,
+               [](const Jestrel &jestrel) {
+                   jestrel.mainWindow();
+                   press(VK_ESCAPE);
+                   check(jestrel.exitStatus() == 0, "Escape did not end the program with status 0");
+               } },
+    Scenario { "missing_file_reports", std::nullopt, expectFailureReport },
+    Scenario { "short_file_reports", "5\r\nOnly one\r\n", expectFailureReport },
+};
+
+// Jestrel.exe's path as Wine's Z: drive shows the Unix path CTest gives.
+std::filesystem::path windowsPath(std::string path)
+{
+    if (path.starts_with('/')) {
+        std::ranges::replace(path, '/', '\\');
+        path = "Z:" + path;
+    }
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "Usage: %s SCENARIO JESTREL_EXE\n", argv[0]);
+        return 2;
+    }
+    const auto scenario = std::ranges::find(kScenarios, std::string_view(argv[1]), &Scenario::name);
+    if (scenario == kScenarios.end()) {
+        std::fprintf(stderr, "No scenario %s\n", argv[1]);
+        return 2;
+    }
+    // Measures in the monitors' own pixels, as Jestrel does.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    try {
+        const Folder folder;
+        if (scenario->sayings)
+            folder.writeSayings(*scenario->sayings);
+        const Jestrel jestrel(windowsPath(argv[2]), folder);
+        scenario->run(jestrel);
+    } catch (const std::exception &failure) {
+        std::fprintf(stderr, "FAIL %s: %s\n", argv[1], failure.what());
+        return 1;
+    }
+    std::printf("PASS %s\n", argv[1]);
+    return 0;
+}

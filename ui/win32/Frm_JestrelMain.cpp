@@ -19,6 +19,10 @@ namespace jestrel
 namespace
 {
 
+// Tooltips are made once the window shows: nothing needs them before, and under Wine making them
+// costs the first showing several milliseconds.
+constexpr UINT kMakeToolTipsMessage = WM_APP;
+
 // The menu bar: Help, holding About. It goes with the window it is given to.
 HMENU mainMenu(HMENU &help)
 {
@@ -40,10 +44,7 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     Btn_ThatWuzJestrel = control("Btn_ThatWuzJestrel");
     Lbl_Jestrel = control("Lbl_Jestrel");
     Picture1 = control("Picture1");
-
-    m_toolTips = std::make_unique<ToolTips>(handle());
-    m_toolTips->add(Picture1, toWide(forms::mainForm().control("Picture1").toolTip));
-    m_toolTips->addAskingWindow(Lbl_Jestrel);
+    PostMessageW(handle(), kMakeToolTipsMessage, 0, 0);
 }
 
 Frm_JestrelMain::~Frm_JestrelMain() = default;
@@ -55,6 +56,11 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
         return onCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<NMHDR *>(lParam));
+    case kMakeToolTipsMessage:
+        m_toolTips = std::make_unique<ToolTips>(handle());
+        m_toolTips->add(Picture1, toWide(forms::mainForm().control("Picture1").toolTip));
+        m_toolTips->addAskingWindow(Lbl_Jestrel);
+        return 0;
     case WM_CLOSE:
         // The frame's close ends the program as the button does, without running its handler.
         endProgram(0);

@@ -6,7 +6,6 @@
 #include "sayings/SayingsFileAdvice.h"
 #include "ui/win32/Frm_JestrelMain.h"
 
-#include <filesystem>
 #include <memory>
 
 namespace
@@ -15,10 +14,10 @@ namespace
 // The sample the package puts beside the program.
 std::string sampleBesideProgram()
 {
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    return jestrel::toUtf8(
-        std::filesystem::path(path).replace_filename(jestrel::toWide(jestrel::kSayingsFileName)).wstring());
+    std::wstring folder(MAX_PATH, L'\0');
+    folder.resize(GetModuleFileNameW(nullptr, folder.data(), static_cast<DWORD>(folder.size())));
+    folder.resize(folder.find_last_of(L'\\') + 1);
+    return jestrel::toUtf8(folder) + std::string(jestrel::kSayingsFileName);
 }
 
 } // namespace

@@ -30,7 +30,7 @@ ToolTips::ToolTips(HWND window) : m_window(window)
 
 void ToolTips::add(HWND control, const std::wstring &text)
 {
-    // The tooltip keeps a copy of the text.
+    // The tooltip keeps a copy of the text; it only asks for a pointer that is not const.
     std::wstring copy = text;
     addTool(control, copy.data());
 }

@@ -17,7 +17,9 @@ if [ -z "${JESTREL_E2E_INSIDE_X:-}" ]; then
     # Without a session bus address Qt would start a bus of its own that outlives the test.
     export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/jestrel-bus
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+    # The server would otherwise reset whenever its last client leaves, as each of this script's
+    # queries does, and drop the program's connection if it is still being set up.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" "$0" "$@"
 fi
 
 work=$(mktemp -d)

@@ -34,15 +34,15 @@ bool hasShown(const QWidget &window)
     return window.windowHandle() && window.windowHandle()->isExposed();
 }
 
-// A window manager that would not say what frame it gives puts it round the window as it shows,
-// and the frame grows right and down from where the window was placed. At the first paint the
-// frame is there; the window moves back by half of it, once, so its centre stays where it was put.
+// A window manager that would not say what frame it gives puts it round the window only as the
+// window shows. Once the frame is there, the whole window moves, once, so that its centre is where
+// the centre of the window placed without a frame was.
 class KeepCentreWhenFramed final : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit KeepCentreWhenFramed(QWidget &window) : QObject(&window), m_window(window), m_placedSize(window.size())
+    KeepCentreWhenFramed(QWidget &window, QPoint centre) : QObject(&window), m_window(window), m_centre(centre)
     {
         window.installEventFilter(this);
     }
@@ -50,35 +50,37 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint) {
-            const QSize growth = m_window.frameGeometry().size() - m_placedSize;
-            if (!growth.isNull())
-                m_window.move(m_window.frameGeometry().topLeft() - QPoint(growth.width() / 2, growth.height() / 2));
+        const bool placed = event->type() == QEvent::Paint || event->type() == QEvent::Move;
+        if (placed && m_window.frameGeometry().size() != m_window.size()) {
             m_window.removeEventFilter(this);
-            deleteLater();
+            // Moved once the event is handled: a window moved from inside its own paint is misplaced.
+            QMetaObject::invokeMethod(this, &KeepCentreWhenFramed::centre, Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
+    void centre()
+    {
+        const QSize framed = m_window.frameGeometry().size();
+        m_window.move(m_centre - QPoint(framed.width() / 2, framed.height() / 2));
+        deleteLater();
+    }
+
     QWidget &m_window;
-    QSize m_placedSize;
+    QPoint m_centre;
 };
 
 // The frame round the window, as the window system has it or, before the window first shows, as
-// the window manager says it will be.
-QMargins frameOf(QWidget &window)
+// the window manager says it will be; nullopt when it would not say.
+std::optional<QMargins> frameOf(QWidget &window)
 {
     if (hasShown(window))
         return QMargins(window.geometry().left() - window.frameGeometry().left(),
                         window.geometry().top() - window.frameGeometry().top(),
                         window.frameGeometry().right() - window.geometry().right(),
                         window.frameGeometry().bottom() - window.geometry().bottom());
-    if (const std::optional<QMargins> frame = frameExtentsBeforeShowing(window))
-        return *frame;
-    if (!window.findChild<KeepCentreWhenFramed *>(QString(), Qt::FindDirectChildrenOnly))
-        new KeepCentreWhenFramed(window);
-    return QMargins();
+    return frameExtentsBeforeShowing(window);
 }
 
 } // namespace
@@ -90,15 +92,18 @@ TwipsSize screenSize()
 
 TwipsSize outerSize(QWidget &window)
 {
-    return inTwips(window.size().grownBy(frameOf(window)));
+    return inTwips(window.size().grownBy(frameOf(window).value_or(QMargins())));
 }
 
 void moveWindow(QWidget &window, int left, int top)
 {
     const QPoint corner = primaryScreen().geometry().topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top));
-    const QMargins frame = frameOf(window);
+    const std::optional<QMargins> frame = frameOf(window);
+    if (!frame && !window.findChild<KeepCentreWhenFramed *>(QString(), Qt::FindDirectChildrenOnly))
+        new KeepCentreWhenFramed(window, QRect(corner, window.size()).center());
     // The window itself goes inside its frame, and the window manager keeps it where it is put.
-    window.setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window.size()));
+    const QMargins known = frame.value_or(QMargins());
+    window.setGeometry(QRect(corner + QPoint(known.left(), known.top()), window.size()));
 }
 
 } // namespace jestrel

@@ -4,6 +4,8 @@
 #include "ui/qt/ControlFont.h"
 #include "ui/qt/ProgramIcon.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QWidget>
 
 namespace jestrel
@@ -31,6 +33,16 @@ void describe(QWidget &control, const forms::ControlDescription &description)
     if (!description.toolTip.empty()) {
         control.setToolTip(fromUtf8(description.toolTip));
         control.setAccessibleName(fromUtf8(description.toolTip));
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(&control)) {
+        button->setText(fromUtf8(description.caption));
+    } else if (auto *label = qobject_cast<QLabel *>(&control)) {
+        label->setTextFormat(Qt::PlainText);
+        label->setText(fromUtf8(description.caption));
+        label->setWordWrap(true);
+        const Qt::Alignment across
+            = description.alignment == forms::TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+        label->setAlignment(across | Qt::AlignTop);
     }
 }
 

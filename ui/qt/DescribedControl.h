@@ -18,8 +18,8 @@ inline QString fromUtf8(std::string_view text)
 QString shownCaption(const QString &caption);
 
 // Gives a control what its form's description says of it: its name, place, font, whether it is
-// enabled, and its tooltip, which is also its accessible name. Its caption is the caller's to set,
-// as each kind of control takes it differently.
+// enabled, its tooltip, which is also its accessible name, and a label's or a button's caption. A
+// label's caption is plain text, wrapped, aligned as described.
 void describe(QWidget &control, const forms::ControlDescription &description);
 
 // Gives a window its name and caption and its client area's size.

@@ -29,7 +29,6 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     // Made in tab order.
     Btn_ThatWuzJestrel = new QPushButton(client);
     describe(*Btn_ThatWuzJestrel, form.control("Btn_ThatWuzJestrel"));
-    Btn_ThatWuzJestrel->setText(fromUtf8(form.control("Btn_ThatWuzJestrel").caption));
     // The button alone takes the focus, so it holds it when the window first shows. Enter on it
     // presses it, as outside a dialog it otherwise would not.
     Btn_ThatWuzJestrel->setAutoDefault(true);

@@ -15,8 +15,6 @@ namespace jestrel
 SayingLabel::SayingLabel(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
-    setWordWrap(true);
-    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void SayingLabel::setCaption(const QString &caption)

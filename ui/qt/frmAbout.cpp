@@ -22,10 +22,6 @@ frmAbout::frmAbout(ProgramLauncher &launcher, QWidget *mainWindow) : QDialog(mai
     const auto label = [&](std::string_view name) {
         auto *control = new QLabel(this);
         describe(*control, form.control(name));
-        control->setText(fromUtf8(form.control(name).caption));
-        control->setTextFormat(Qt::PlainText);
-        control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        control->setWordWrap(true);
         return control;
     };
 
@@ -37,7 +33,6 @@ frmAbout::frmAbout(ProgramLauncher &launcher, QWidget *mainWindow) : QDialog(mai
 
     BTN_OK = new QPushButton(this);
     describe(*BTN_OK, form.control("BTN_OK"));
-    BTN_OK->setText(fromUtf8(form.control("BTN_OK").caption));
     BTN_OK->installEventFilter(this);
 
     LAB_1 = label("LAB_1");

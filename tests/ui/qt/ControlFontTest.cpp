@@ -29,7 +29,10 @@ TEST(ControlFont, EveryCaptionShowsWholeUprightAndBold)
         EXPECT_EQ(drawnFamily, QString::fromUtf8(expected));
     }
     EXPECT_EQ(drawnFamily, font.family());
-    EXPECT_EQ(drawn.style(), QFont::StyleNormal);
+    // The face drawn, not the style asked for: a stretch the family lacks may be matched to an
+    // oblique face while the font still says it is upright.
+    EXPECT_FALSE(drawn.styleName().contains(u"Italic"_s) || drawn.styleName().contains(u"Oblique"_s))
+        << drawn.styleName().toStdString();
     EXPECT_GE(drawn.weight(), QFont::Bold);
     EXPECT_LE(font.pointSizeF(), 7.8);
 

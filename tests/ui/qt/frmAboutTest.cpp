@@ -51,7 +51,7 @@ private:
         if (!m_acted && QApplication::activeWindow() == dialog) {
             m_acted = true;
             m_action(*dialog);
-        } else if (m_clock.hasExpired(5000)) {
+        } else if (m_clock.hasExpired(2000)) {
             ADD_FAILURE() << (m_acted ? "the dialog is still shown" : "the dialog never became active");
             dialog->hide();
         }

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -23,14 +24,22 @@ constexpr auto kPollInterval = std::chrono::milliseconds(2);
 
 template<typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
-xcb_atom_t atom(xcb_connection_t *connection, std::string_view name)
+enum Atom { SupportingWmCheck, Supported, RequestFrameExtents, FrameExtents, kAtomCount };
+
+// The atoms, asked for all at once, so that they cost one round trip to the display.
+std::array<xcb_atom_t, kAtomCount> atoms(xcb_connection_t *connection)
 {
-    const Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection,
-                              xcb_intern_atom(connection, false, static_cast<std::uint16_t>(name.size()), name.data()),
-                              nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t { XCB_ATOM_NONE };
+    constexpr std::array<std::string_view, kAtomCount> kNames { "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED",
+                                                                "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS" };
+    std::array<xcb_intern_atom_cookie_t, kAtomCount> cookies {};
+    for (std::size_t i = 0; i < kAtomCount; ++i)
+        cookies[i] = xcb_intern_atom(connection, false, static_cast<std::uint16_t>(kNames[i].size()), kNames[i].data());
+    std::array<xcb_atom_t, kAtomCount> interned {};
+    for (std::size_t i = 0; i < kAtomCount; ++i) {
+        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookies[i], nullptr), &std::free);
+        interned[i] = reply ? reply->atom : xcb_atom_t { XCB_ATOM_NONE };
+    }
+    return interned;
 }
 
 // The 32-bit values of a property, empty when it is not set or of another type.
@@ -48,10 +57,9 @@ std::vector<std::uint32_t> values(xcb_connection_t *connection, xcb_window_t win
     return std::vector<std::uint32_t>(first, first + xcb_get_property_value_length(reply.get()) / 4);
 }
 
-xcb_window_t rootOf(xcb_connection_t *connection, xcb_window_t window)
+xcb_window_t rootOf(xcb_connection_t *connection, xcb_get_geometry_cookie_t geometry)
 {
-    const Reply<xcb_get_geometry_reply_t> reply(
-        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr), &std::free);
+    const Reply<xcb_get_geometry_reply_t> reply(xcb_get_geometry_reply(connection, geometry, nullptr), &std::free);
     return reply ? reply->root : xcb_window_t { XCB_WINDOW_NONE };
 }
 
@@ -67,30 +75,30 @@ std::optional<QMargins> frameExtentsBeforeShowing(QWidget &window)
     // The window exists on the display from here on, still unmapped, so the window manager can be
     // asked about it.
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_window_t root = rootOf(connection, id);
-    if (values(connection, root, atom(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW).empty())
+    // Asked for before the atoms, so that both answers come in one round trip.
+    const xcb_get_geometry_cookie_t geometry = xcb_get_geometry(connection, id);
+    const std::array<xcb_atom_t, kAtomCount> atom = atoms(connection);
+    const xcb_window_t root = rootOf(connection, geometry);
+    if (values(connection, root, atom[SupportingWmCheck], XCB_ATOM_WINDOW).empty())
         return QMargins();
-    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const std::vector<std::uint32_t> supported
-        = values(connection, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
-    if (std::ranges::find(supported, request) == supported.end())
+    const std::vector<std::uint32_t> supported = values(connection, root, atom[Supported], XCB_ATOM_ATOM);
+    if (std::ranges::find(supported, atom[RequestFrameExtents]) == supported.end())
         return std::nullopt;
 
     xcb_client_message_event_t ask {};
     ask.response_type = XCB_CLIENT_MESSAGE;
     ask.format = 32;
     ask.window = id;
-    ask.type = request;
+    ask.type = atom[RequestFrameExtents];
     xcb_send_event(connection, false, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char *>(&ask));
     xcb_flush(connection);
 
     // Polled rather than waited for as an event: the toolkit reads this connection's events itself.
-    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
     const auto deadline = std::chrono::steady_clock::now() + kAnswerWait;
     do {
         // Left, right, top, bottom, in the display's pixels.
-        if (const auto frame = values(connection, id, extents, XCB_ATOM_CARDINAL); frame.size() == 4) {
+        if (const auto frame = values(connection, id, atom[FrameExtents], XCB_ATOM_CARDINAL); frame.size() == 4) {
             const qreal ratio = window.devicePixelRatioF();
             const auto scaled = [ratio](std::uint32_t pixels) { return qRound(pixels / ratio); };
             return QMargins(scaled(frame[0]), scaled(frame[2]), scaled(frame[1]), scaled(frame[3]));

@@ -132,7 +132,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    auto *picture = window.findChild<QLabel *>(u"Picture1"_s);
+    auto *picture = window.findChild<QWidget *>(u"Picture1"_s);
     auto *label = window.findChild<QLabel *>(u"Lbl_Jestrel"_s);
     QWindow *handle = window.windowHandle();
     const QPoint bullseye = picture->mapTo(&window, picture->rect().center());

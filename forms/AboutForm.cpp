@@ -1,5 +1,6 @@
 #include "forms/AboutForm.h"
 
+#include "platform/ProgramLauncher.h"
 #include "resources/VersionRecord.h"
 
 #include <array>
@@ -29,7 +30,16 @@ struct AboutForm {
         ControlDescription { "LAB_5", ControlKind::Label, { 1200, 1728, 4572, 240 }, 6, credit },
         ControlDescription { "LAB_8", ControlKind::Label, { 1200, 1080, 4572, 468 }, 7, kRuntimeNotice },
     };
-    FormDescription form { "frmAbout", "About Jestrel!", 6036, 3336, controls };
+    // Escape puts the dialog away as OK does.
+    FormDescription form {
+        .name = "frmAbout",
+        .caption = "About Jestrel!",
+        .clientWidth = 6036,
+        .clientHeight = 3336,
+        .controls = controls,
+        .defaultButton = "BTN_OK",
+        .cancelButton = "BTN_OK",
+    };
 };
 
 } // namespace
@@ -38,6 +48,12 @@ const FormDescription &aboutForm()
 {
     static const AboutForm about;
     return about.form;
+}
+
+void startCalculator(ProgramLauncher &launcher)
+{
+    // Minimised with the focus, and not waited for: its task identifier is of no further use.
+    launcher.launch("calc.exe", kMinimizedFocusWindowStyle);
 }
 
 } // namespace jestrel::forms

@@ -15,4 +15,13 @@ const ControlDescription &FormDescription::control(std::string_view controlName)
     return *found;
 }
 
+std::vector<const ControlDescription *> FormDescription::tabOrder() const
+{
+    std::vector<const ControlDescription *> order;
+    for (const ControlDescription &described : controls)
+        order.push_back(&described);
+    std::ranges::sort(order, {}, &ControlDescription::tabIndex);
+    return order;
+}
+
 } // namespace jestrel::forms

@@ -2,12 +2,14 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace jestrel::forms
 {
 
 // A window and its controls as both front ends build them: names, places in twips, captions with
-// their "&" access-key marks, and tab order. Nothing here knows a toolkit.
+// their "&" access-key marks, tab order and the buttons the keyboard presses. Nothing here knows a
+// toolkit.
 
 enum class ControlKind { PictureBox, Label, PushButton };
 enum class TextAlignment { Left, Centre };
@@ -51,11 +53,18 @@ struct FormDescription {
     std::string_view caption;
     int clientWidth;
     int clientHeight;
-    // In tab order, the first control first.
+    // In the order they are made. The focus moves in the order of their tab indices.
     std::span<const ControlDescription> controls;
+    // The push buttons that Enter and Escape press.
+    std::string_view defaultButton;
+    std::string_view cancelButton;
+    // Whether a key held down acts again as it repeats.
+    bool takesRepeatedKeys = true;
 
     // The control of that name; asking for one the form does not have is a programming error.
     const ControlDescription &control(std::string_view controlName) const;
+    // Every control, the one of the lowest tab index first.
+    std::vector<const ControlDescription *> tabOrder() const;
 };
 
 } // namespace jestrel::forms

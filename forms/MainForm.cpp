@@ -21,7 +21,18 @@ constexpr std::array kControls {
                          "Click for another saying" },
 };
 
-constexpr FormDescription kForm { "Frm_JestrelMain", "Jestrel!", 4068, 1488, kControls };
+// The exit button is both the default and the cancel button. A key still held from closing the
+// about box must not act here: its first repeat would end the program or draw again.
+constexpr FormDescription kForm {
+    .name = "Frm_JestrelMain",
+    .caption = "Jestrel!",
+    .clientWidth = 4068,
+    .clientHeight = 1488,
+    .controls = kControls,
+    .defaultButton = "Btn_ThatWuzJestrel",
+    .cancelButton = "Btn_ThatWuzJestrel",
+    .takesRepeatedKeys = false,
+};
 
 } // namespace
 

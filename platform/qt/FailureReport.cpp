@@ -1,5 +1,6 @@
 #include "platform/qt/FailureReport.h"
 
+#include "platform/CenterOnScreen.h"
 #include "platform/qt/WindowOperations.h"
 
 #include <QMessageBox>
@@ -31,10 +32,8 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QMessageBox::showEvent(event);
-        const TwipsSize screen = screenSize();
-        const TwipsSize outer = outerSize(*this);
-        moveWindow(*this, static_cast<int>((screen.width - outer.width) / 2),
-                   static_cast<int>((screen.height - outer.height) / 2));
+        QtWindow window(*this);
+        CenterOnScreen(window);
     }
 };
 

@@ -4,27 +4,26 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
 
 namespace jestrel::twips
 {
 
-double perPixel()
+double dotsPerInch()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen || screen->logicalDotsPerInch() <= 0)
         throw RuntimeFailure(FailureKind::WindowOperation, "Cannot measure the screen: there is no display.");
-    return kPerInch / screen->logicalDotsPerInch();
+    return screen->logicalDotsPerInch();
 }
 
 int toPixels(double twips)
 {
-    return static_cast<int>(std::lround(twips / perPixel()));
+    return toPixels(twips, dotsPerInch());
 }
 
 float fromPixels(int pixels)
 {
-    return static_cast<float>(pixels * perPixel());
+    return fromPixels(pixels, dotsPerInch());
 }
 
 QRect toPixels(int left, int top, int width, int height)

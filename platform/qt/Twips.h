@@ -1,14 +1,14 @@
 #pragma once
 
+#include "platform/Twips.h"
+
 #include <QRect>
 
 namespace jestrel::twips
 {
 
-// 1440 twips to the logical inch of the primary screen: 15 to the pixel at 96 dpi.
-inline constexpr double kPerInch = 1440.0;
-
-double perPixel();
+// Twips at the primary screen's logical pixels per inch: 15 to the pixel at 96.
+double dotsPerInch();
 int toPixels(double twips);
 float fromPixels(int pixels);
 // A rectangle given in twips (left, top, width, height), in pixels.

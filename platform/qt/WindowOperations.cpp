@@ -71,39 +71,43 @@ private:
     QPoint m_centre;
 };
 
-// The frame round the window, as the window system has it or, before the window first shows, as
-// the window manager says it will be; nullopt when it would not say.
-std::optional<QMargins> frameOf(QWidget &window)
-{
-    if (hasShown(window))
-        return QMargins(window.geometry().left() - window.frameGeometry().left(),
-                        window.geometry().top() - window.frameGeometry().top(),
-                        window.frameGeometry().right() - window.geometry().right(),
-                        window.frameGeometry().bottom() - window.geometry().bottom());
-    return frameExtentsBeforeShowing(window);
-}
-
 } // namespace
 
-TwipsSize screenSize()
+TwipsSize QtWindow::screenSize()
 {
     return inTwips(primaryScreen().geometry().size());
 }
 
-TwipsSize outerSize(QWidget &window)
+TwipsSize QtWindow::outerSize()
 {
-    return inTwips(window.size().grownBy(frameOf(window).value_or(QMargins())));
+    return inTwips(m_window.size().grownBy(frame().value_or(QMargins())));
 }
 
-void moveWindow(QWidget &window, int left, int top)
+void QtWindow::move(int left, int top)
 {
     const QPoint corner = primaryScreen().geometry().topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top));
-    const std::optional<QMargins> frame = frameOf(window);
-    if (!frame && !window.findChild<KeepCentreWhenFramed *>(QString(), Qt::FindDirectChildrenOnly))
-        new KeepCentreWhenFramed(window, QRect(corner, window.size()).center());
+    const std::optional<QMargins> known = frame();
+    if (!known && !m_window.findChild<KeepCentreWhenFramed *>(QString(), Qt::FindDirectChildrenOnly))
+        new KeepCentreWhenFramed(m_window, QRect(corner, m_window.size()).center());
     // The window itself goes inside its frame, and the window manager keeps it where it is put.
-    const QMargins known = frame.value_or(QMargins());
-    window.setGeometry(QRect(corner + QPoint(known.left(), known.top()), window.size()));
+    const QMargins margins = known.value_or(QMargins());
+    m_window.setGeometry(QRect(corner + QPoint(margins.left(), margins.top()), m_window.size()));
+}
+
+// The frame round the window, as the window system has it or, before the window first shows, as
+// the window manager says it will be.
+std::optional<QMargins> QtWindow::frame()
+{
+    if (hasShown(m_window))
+        return QMargins(m_window.geometry().left() - m_window.frameGeometry().left(),
+                        m_window.geometry().top() - m_window.frameGeometry().top(),
+                        m_window.frameGeometry().right() - m_window.geometry().right(),
+                        m_window.frameGeometry().bottom() - m_window.geometry().bottom());
+    // Asking takes a round trip to the window manager, and up to a quarter of a second when it
+    // would not say; its answer holds for as long as the window stays unshown.
+    if (!m_frame)
+        m_frame = frameExtentsBeforeShowing(m_window);
+    return *m_frame;
 }
 
 } // namespace jestrel

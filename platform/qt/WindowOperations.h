@@ -1,22 +1,33 @@
 #pragma once
 
+#include "platform/WindowOperations.h"
+
+#include <QMargins>
+
+#include <optional>
+
 class QWidget;
 
 namespace jestrel
 {
 
-struct TwipsSize {
-    float width = 0;
-    float height = 0;
-};
+// A top-level widget's window operations. A window that has not shown yet has no frame; the
+// window manager is asked, once for each of these objects, for the one it will get.
+class QtWindow final : public WindowOperations
+{
+public:
+    explicit QtWindow(QWidget &window) : m_window(window) { }
 
-// The primary screen's full size, not just its work area.
-TwipsSize screenSize();
-// The window's outer size: frame, title bar and menu bar included. A window that has not shown yet
-// has no frame; the window manager is asked for the one it will get.
-TwipsSize outerSize(QWidget &window);
-// Places the window's outer top-left corner, in twips from the primary screen's corner, wherever that
-// screen stands among the others; its size stays as it is.
-void moveWindow(QWidget &window, int left, int top);
+    TwipsSize screenSize() override;
+    TwipsSize outerSize() override;
+    void move(int left, int top) override;
+
+private:
+    // nullopt when the window manager would not say in time.
+    std::optional<QMargins> frame();
+
+    QWidget &m_window;
+    std::optional<std::optional<QMargins>> m_frame;
+};
 
 } // namespace jestrel

@@ -8,8 +8,6 @@ namespace jestrel
 namespace
 {
 
-constexpr LPARAM kPreviousKeyStateDown = 1 << 30;
-
 // False when the program is to end: message then holds WM_QUIT and its exit status.
 bool nextMessage(MSG &message)
 {
@@ -21,12 +19,10 @@ bool nextMessage(MSG &message)
 
 void dispatch(MSG &message)
 {
-    // A key held down from closing the about box must not go on to press the main window's
-    // button; nothing in the program wants a key repeated.
-    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)
-        && (message.lParam & kPreviousKeyStateDown) != 0)
-        return;
     const HWND topLevel = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    const bool isKey = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    if (topLevel && isKey && SendMessageW(topLevel, kPreviewKeyMessage, 0, reinterpret_cast<LPARAM>(&message)))
+        return;
     if (topLevel && IsDialogMessageW(topLevel, &message))
         return;
     TranslateMessage(&message);

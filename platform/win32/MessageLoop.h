@@ -5,9 +5,14 @@
 namespace jestrel
 {
 
+// Sent to a top-level window, lParam pointing at the MSG, before the message loop handles a key
+// message for it or its controls: a window that answers TRUE has taken the key.
+inline constexpr UINT kPreviewKeyMessage = WM_APP + 0x100;
+
 // Takes and dispatches messages until the program ends; returns its exit status. Each window
-// gets a dialog's keyboard handling: Tab moves the focus, Enter presses the default button,
-// Escape sends IDCANCEL and access keys press their controls.
+// first sees its keys with kPreviewKeyMessage, then gets a dialog's keyboard handling: Tab moves
+// the focus, Enter presses the default button, Escape sends IDCANCEL and access keys press their
+// controls.
 int runMessageLoop();
 
 // Shows window, which has an owner, and returns once it is hidden by hideModal() or the program

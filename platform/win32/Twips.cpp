@@ -2,21 +2,10 @@
 
 #include "platform/RuntimeFailure.h"
 
-#include <cmath>
 #include <shellscalingapi.h>
 
 namespace jestrel::twips
 {
-
-int toPixels(double twips, UINT dpi)
-{
-    return static_cast<int>(std::lround(twips * dpi / kPerInch));
-}
-
-float fromPixels(int pixels, UINT dpi)
-{
-    return static_cast<float>(pixels * kPerInch / dpi);
-}
 
 UINT dpiOf(HWND window)
 {

@@ -20,28 +20,28 @@ RECT primaryMonitor()
 
 } // namespace
 
-TwipsSize screenSize()
+TwipsSize Win32Window::screenSize()
 {
     const RECT screen = primaryMonitor();
     const UINT dpi = twips::primaryMonitorDpi();
     return { twips::fromPixels(screen.right - screen.left, dpi), twips::fromPixels(screen.bottom - screen.top, dpi) };
 }
 
-TwipsSize outerSize(HWND window)
+TwipsSize Win32Window::outerSize()
 {
     RECT outer {};
-    if (!GetWindowRect(window, &outer))
+    if (!GetWindowRect(m_window, &outer))
         throw RuntimeFailure(FailureKind::WindowOperation, "Cannot read the window's size: it is gone.");
-    const UINT dpi = twips::dpiOf(window);
+    const UINT dpi = twips::dpiOf(m_window);
     return { twips::fromPixels(outer.right - outer.left, dpi), twips::fromPixels(outer.bottom - outer.top, dpi) };
 }
 
-void moveWindow(HWND window, int left, int top)
+void Win32Window::move(int left, int top)
 {
     const RECT screen = primaryMonitor();
     const UINT dpi = twips::primaryMonitorDpi();
-    if (!SetWindowPos(window, nullptr, screen.left + twips::toPixels(left, dpi), screen.top + twips::toPixels(top, dpi),
-                      0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE))
+    if (!SetWindowPos(m_window, nullptr, screen.left + twips::toPixels(left, dpi),
+                      screen.top + twips::toPixels(top, dpi), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE))
         throw RuntimeFailure(FailureKind::WindowOperation, "Cannot move the window: it is gone.");
 }
 

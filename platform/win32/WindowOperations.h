@@ -1,21 +1,24 @@
 #pragma once
 
+#include "platform/WindowOperations.h"
+
 #include <windows.h>
 
 namespace jestrel
 {
 
-struct TwipsSize {
-    float width = 0;
-    float height = 0;
-};
+// A top-level window's window operations, in the pixels of the monitor it stands on.
+class Win32Window final : public WindowOperations
+{
+public:
+    explicit Win32Window(HWND window) : m_window(window) { }
 
-// The primary monitor's full size, not just its work area.
-TwipsSize screenSize();
-// The window's outer size: frame, title bar and menu bar included.
-TwipsSize outerSize(HWND window);
-// Places the window's outer top-left corner, in twips from the primary monitor's corner,
-// wherever that monitor stands among the others; its size stays as it is.
-void moveWindow(HWND window, int left, int top);
+    TwipsSize screenSize() override;
+    TwipsSize outerSize() override;
+    void move(int left, int top) override;
+
+private:
+    HWND m_window;
+};
 
 } // namespace jestrel

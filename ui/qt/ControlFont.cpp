@@ -3,7 +3,8 @@
 #include "forms/AboutForm.h"
 #include "forms/MainForm.h"
 #include "platform/qt/Twips.h"
-#include "ui/qt/DescribedControl.h"
+#include "ui/qt/CaptionLabel.h"
+#include "ui/qt/FormBuilder.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

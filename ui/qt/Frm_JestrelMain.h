@@ -14,7 +14,7 @@ namespace jestrel
 class PictureBox;
 class ProgramLauncher;
 class RandomSource;
-class SayingLabel;
+class CaptionLabel;
 class frmAbout;
 
 // The start-up window: a saying, a bullseye that draws another, a button that ends the program
@@ -44,7 +44,7 @@ private:
     ProgramLauncher &m_launcher;
 
     QPushButton *Btn_ThatWuzJestrel;
-    SayingLabel *Lbl_Jestrel;
+    CaptionLabel *Lbl_Jestrel;
     PictureBox *Picture1;
     QMenu *MnuHelp;
     QAction *MnuHelpAbout;

@@ -1,10 +1,10 @@
 #include "ui/qt/frmAbout.h"
 
 #include "forms/AboutForm.h"
-#include "platform/ProgramLauncher.h"
+#include "platform/CenterOnScreen.h"
 #include "platform/qt/Startup.h"
-#include "ui/qt/CenterOnScreen.h"
-#include "ui/qt/DescribedControl.h"
+#include "platform/qt/WindowOperations.h"
+#include "ui/qt/FormBuilder.h"
 #include "ui/qt/PictureBox.h"
 
 #include <QKeyEvent>
@@ -16,31 +16,19 @@ namespace jestrel
 
 frmAbout::frmAbout(ProgramLauncher &launcher, QWidget *mainWindow) : QDialog(mainWindow), m_launcher(launcher)
 {
-    const forms::FormDescription &form = forms::aboutForm();
-    describe(*this, *this, form);
-
-    const auto label = [&](std::string_view name) {
-        auto *control = new QLabel(this);
-        describe(*control, form.control(name));
-        return control;
-    };
-
-    // Made in tab order. Only BTN_OK can take the focus: labels never do, and the icon box is
-    // disabled, so it takes neither the focus nor the mouse.
-    PIC_Icon = new PictureBox(this);
-    describe(*PIC_Icon, form.control("PIC_Icon"));
+    buildForm(*this, *this, forms::aboutForm());
+    // Only BTN_OK can take the focus: labels never do, and the icon box is disabled, so it takes
+    // neither the focus nor the mouse.
+    PIC_Icon = controlOf<PictureBox>(*this, "PIC_Icon");
     PIC_Icon->installEventFilter(this);
-
-    BTN_OK = new QPushButton(this);
-    describe(*BTN_OK, form.control("BTN_OK"));
+    BTN_OK = controlOf<QPushButton>(*this, "BTN_OK");
     BTN_OK->installEventFilter(this);
-
-    LAB_1 = label("LAB_1");
-    LAB_2 = label("LAB_2");
-    LAB_3 = label("LAB_3");
-    LAB_4 = label("LAB_4");
-    LAB_5 = label("LAB_5");
-    LAB_8 = label("LAB_8");
+    LAB_1 = controlOf<QLabel>(*this, "LAB_1");
+    LAB_2 = controlOf<QLabel>(*this, "LAB_2");
+    LAB_3 = controlOf<QLabel>(*this, "LAB_3");
+    LAB_4 = controlOf<QLabel>(*this, "LAB_4");
+    LAB_5 = controlOf<QLabel>(*this, "LAB_5");
+    LAB_8 = controlOf<QLabel>(*this, "LAB_8");
 
     connect(BTN_OK, &QPushButton::clicked, this, handler(this, &frmAbout::BTN_OK_Click));
 }
@@ -84,8 +72,8 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-// QDialog routes Escape and the frame's close command here. They put the dialog away as OK does,
-// so the one instance, and with it its place on the screen, lives on.
+// QDialog routes the frame's close command here. It puts the dialog away as OK does, so the one
+// instance, and with it its place on the screen, lives on.
 void frmAbout::reject()
 {
     hide();
@@ -93,7 +81,8 @@ void frmAbout::reject()
 
 void frmAbout::Form_Load()
 {
-    CenterOnScreen(*this);
+    QtWindow window(*this);
+    CenterOnScreen(window);
 }
 
 void frmAbout::Form_GotFocus()
@@ -113,7 +102,7 @@ void frmAbout::BTN_OK_KeyPress(int /*keyAscii: every key puts the dialog away*/)
 
 void frmAbout::PIC_Icon_DblClick()
 {
-    m_launcher.launch("calc.exe", kMinimizedFocusWindowStyle);
+    forms::startCalculator(m_launcher);
 }
 
 } // namespace jestrel

@@ -5,7 +5,7 @@
 namespace jestrel
 {
 
-// A control's id in its window is its place in the tab order, from 100 up: clear of IDOK and
+// A control's id in its window is its tab index, from 100 up: clear of IDOK and
 // IDCANCEL, which Enter and Escape send.
 inline constexpr int kFirstControlId = 100;
 

@@ -2,6 +2,7 @@
 
 #include "platform/RuntimeFailure.h"
 #include "platform/WideText.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/Startup.h"
 #include "platform/win32/Twips.h"
 #include "ui/win32/ControlFont.h"
@@ -93,7 +94,6 @@ HWND FormWindow::control(std::string_view name) const
 
 void FormWindow::createControls()
 {
-    // In tab order, which is the order the focus moves in.
     for (const forms::ControlDescription &description : m_form.controls) {
         const NativeControl native = nativeControl(description);
         // A picture box's text is never drawn: it names the box to screen readers.
@@ -147,9 +147,39 @@ void FormWindow::drawPicture(const DRAWITEMSTRUCT &item) const
 
 HWND FormWindow::defaultButton() const
 {
-    const auto button
-        = std::ranges::find(m_form.controls, forms::ControlKind::PushButton, &forms::ControlDescription::kind);
-    return button == m_form.controls.end() ? nullptr : control(button->name);
+    return m_form.defaultButton.empty() ? nullptr : control(m_form.defaultButton);
+}
+
+std::vector<HWND> FormWindow::tabStops() const
+{
+    std::vector<HWND> stops;
+    for (const forms::ControlDescription *description : m_form.tabOrder()) {
+        const HWND window = control(description->name);
+        if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP) && IsWindowEnabled(window) && IsWindowVisible(window))
+            stops.push_back(window);
+    }
+    return stops;
+}
+
+bool FormWindow::previewKey(const MSG &key)
+{
+    constexpr LPARAM kPreviousKeyStateDown = 1 << 30;
+    const bool down = key.message == WM_KEYDOWN || key.message == WM_SYSKEYDOWN;
+    if (down && !m_form.takesRepeatedKeys && (key.lParam & kPreviousKeyStateDown) != 0)
+        return true;
+    if (key.message != WM_KEYDOWN || key.wParam != VK_TAB)
+        return false;
+    // The dialog keyboard handling would move the focus in the order the controls were made.
+    const std::vector<HWND> stops = tabStops();
+    if (stops.empty())
+        return true;
+    const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    const auto focus = std::ranges::find(stops, GetFocus());
+    std::size_t next = 0;
+    if (focus != stops.end())
+        next = (static_cast<std::size_t>(focus - stops.begin()) + (backwards ? stops.size() - 1 : 1)) % stops.size();
+    SetFocus(stops[next]);
+    return true;
 }
 
 LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -163,13 +193,23 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         layOut(LOWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         return 0;
+    case kPreviewKeyMessage:
+        return previewKey(*reinterpret_cast<const MSG *>(lParam));
     case DM_GETDEFID:
         if (const HWND button = defaultButton())
             return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);
         break;
+    case WM_COMMAND:
+        // Escape, through the dialog keyboard handling.
+        if (LOWORD(wParam) == IDCANCEL && !m_form.cancelButton.empty()) {
+            const HWND button = control(m_form.cancelButton);
+            return handleMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                                 reinterpret_cast<LPARAM>(button));
+        }
+        break;
     case WM_SETFOCUS:
-        if (const HWND button = defaultButton()) {
-            SetFocus(button);
+        if (const std::vector<HWND> stops = tabStops(); !stops.empty()) {
+            SetFocus(stops.front());
             return 0;
         }
         break;

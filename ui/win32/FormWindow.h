@@ -5,16 +5,18 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 #include <windows.h>
 
 namespace jestrel
 {
 
 // A top-level window built from its form's description: its class named after the form, with the
-// program icon; its controls in tab order, each with its caption, place and font; picture boxes
-// showing the bullseye, drawn in colour whether enabled or not. Everything is laid out again
-// from twips when the window moves to a monitor of other pixels per inch. The form's first push
-// button is its default button, and the focus goes to it when the window is activated.
+// program icon; its controls in the order described, each with its caption, place and font;
+// picture boxes showing the bullseye, drawn in colour whether enabled or not. Everything is laid
+// out again from twips when the window moves to a monitor of other pixels per inch. Tab moves the
+// focus in the order of the tab indices, and the focus goes to the first control that takes it
+// when the window is activated; Enter presses the default button and Escape the cancel button.
 class FormWindow
 {
 public:
@@ -43,6 +45,10 @@ private:
     void layOut(UINT dpi, const RECT *suggestedOuter);
     void drawPicture(const DRAWITEMSTRUCT &item) const;
     HWND defaultButton() const;
+    // The controls that take the focus now, in tab order.
+    std::vector<HWND> tabStops() const;
+    // Whether the form takes a key before the dialog keyboard handling sees it.
+    bool previewKey(const MSG &key);
 
     const forms::FormDescription &m_form;
     HWND m_window = nullptr;

@@ -1,11 +1,12 @@
 #include "ui/win32/Frm_JestrelMain.h"
 
 #include "forms/MainForm.h"
+#include "platform/CenterOnScreen.h"
 #include "platform/RuntimeFailure.h"
 #include "platform/WideText.h"
 #include "platform/win32/Startup.h"
+#include "platform/win32/WindowOperations.h"
 #include "sayings/SayingDraw.h"
-#include "ui/win32/CenterOnScreen.h"
 #include "ui/win32/ControlIds.h"
 #include "ui/win32/SayingLabel.h"
 #include "ui/win32/ToolTips.h"
@@ -77,8 +78,7 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
 
 std::optional<LRESULT> Frm_JestrelMain::onCommand(HWND control, int id, int code)
 {
-    // Escape sends IDCANCEL: the exit button is the window's cancel button as well as its default.
-    if (id == IDCANCEL || control == Btn_ThatWuzJestrel)
+    if (control == Btn_ThatWuzJestrel && code == BN_CLICKED)
         Btn_ThatWuzJestrel_Click();
     else if (control == Picture1 && code == STN_CLICKED)
         Picture1_Click();
@@ -101,7 +101,8 @@ std::optional<LRESULT> Frm_JestrelMain::onNotify(NMHDR &notice)
 
 void Frm_JestrelMain::Form_Load()
 {
-    CenterOnScreen(handle());
+    Win32Window window(handle());
+    CenterOnScreen(window);
     ShowRandomSaying();
 }
 

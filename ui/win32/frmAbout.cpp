@@ -1,11 +1,11 @@
 #include "ui/win32/frmAbout.h"
 
 #include "forms/AboutForm.h"
-#include "platform/ProgramLauncher.h"
+#include "platform/CenterOnScreen.h"
 #include "platform/RuntimeFailure.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Startup.h"
-#include "ui/win32/CenterOnScreen.h"
+#include "platform/win32/WindowOperations.h"
 
 #include <commctrl.h>
 
@@ -43,14 +43,13 @@ std::optional<LRESULT> frmAbout::onMessage(UINT message, WPARAM wParam, LPARAM l
             BTN_OK_Click();
         else if (control == PIC_Icon && HIWORD(wParam) == STN_DBLCLK)
             PIC_Icon_DblClick();
-        else if (LOWORD(wParam) == IDCANCEL)
-            // Escape puts the dialog away as OK does, so the one instance, and its place, lives on.
-            hideModal(handle());
         else
             return std::nullopt;
         return 0;
     }
     case WM_CLOSE:
+        // The frame's close puts the dialog away as OK does, so the one instance, and its place,
+        // lives on.
         hideModal(handle());
         return 0;
     case WM_ACTIVATE:
@@ -80,7 +79,8 @@ LRESULT CALLBACK frmAbout::okButtonProcedure(HWND button, UINT message, WPARAM w
 
 void frmAbout::Form_Load()
 {
-    CenterOnScreen(handle());
+    Win32Window window(handle());
+    CenterOnScreen(window);
 }
 
 void frmAbout::Form_GotFocus()
@@ -100,7 +100,7 @@ void frmAbout::BTN_OK_KeyPress(int /*keyAscii: every key puts the dialog away*/)
 
 void frmAbout::PIC_Icon_DblClick()
 {
-    m_launcher.launch("calc.exe", kMinimizedFocusWindowStyle);
+    forms::startCalculator(m_launcher);
 }
 
 } // namespace jestrel

@@ -1,4 +1,5 @@
-#include "ui/qt/CenterOnScreen.h"
+#include "platform/CenterOnScreen.h"
+#include "platform/qt/WindowOperations.h"
 #include "support/QtPrinting.h"
 
 #include <QGuiApplication>
@@ -18,7 +19,8 @@ TEST(CenterOnScreen, CentresOnThePrimaryScreenWhereverItStands)
     ASSERT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(-2560, -360, 2560, 1440));
     QWidget window;
     window.setFixedSize(300, 120);
-    CenterOnScreen(window);
+    QtWindow operations(window);
+    CenterOnScreen(operations);
     // (2560 - 300) / 2 and (1440 - 120) / 2 pixels from the primary screen's corner.
     EXPECT_EQ(window.frameGeometry(), QRect(-2560 + 1130, -360 + 660, 300, 120));
 }

@@ -1,6 +1,4 @@
-#include "ui/qt/SayingLabel.h"
-
-#include "ui/qt/DescribedControl.h"
+#include "ui/qt/CaptionLabel.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -12,18 +10,30 @@ using namespace Qt::StringLiterals;
 namespace jestrel
 {
 
-SayingLabel::SayingLabel(QWidget *parent) : QLabel(parent)
+QString shownCaption(const QString &caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
+CaptionLabel::CaptionLabel(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
 }
 
-void SayingLabel::setCaption(const QString &caption)
+void CaptionLabel::setCaption(const QString &caption)
 {
     setText(caption);
     setAccessibleName(shownCaption(caption));
 }
 
-int SayingLabel::layOut(QTextLayout &layout) const
+int CaptionLabel::layOut(QTextLayout &layout) const
 {
     // Each marked letter is underlined where it stands in the shown text.
     const QString caption = text();
@@ -35,10 +45,11 @@ int SayingLabel::layOut(QTextLayout &layout) const
             underlines.append({ static_cast<int>(shown), 1, underline });
         }
     }
-    layout.setText(shownCaption(caption));
+    // A line feed in a caption of the program's own breaks the line, as a line separator does.
+    layout.setText(shownCaption(caption).replace(u'\n', QChar::LineSeparator));
     layout.setFont(font());
     layout.setFormats(underlines);
-    QTextOption option(Qt::AlignHCenter);
+    QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
 
@@ -65,13 +76,13 @@ int SayingLabel::layOut(QTextLayout &layout) const
     return whole;
 }
 
-bool SayingLabel::isCutOff() const
+bool CaptionLabel::isCutOff() const
 {
     QTextLayout layout;
     return layOut(layout) < layout.lineCount();
 }
 
-void SayingLabel::paintEvent(QPaintEvent *)
+void CaptionLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     QTextLayout layout;
@@ -80,7 +91,7 @@ void SayingLabel::paintEvent(QPaintEvent *)
         layout.lineAt(i).draw(&painter, contentsRect().topLeft());
 }
 
-bool SayingLabel::event(QEvent *event)
+bool CaptionLabel::event(QEvent *event)
 {
     // Whether a saying is cut off takes a text layout; it is worked out only when a tooltip is
     // asked for, not on every draw.

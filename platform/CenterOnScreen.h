@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/WindowOperations.h"
+
 #include <cstdint>
 
-namespace jestrel::forms
+namespace jestrel
 {
 
 struct WindowPosition {
@@ -16,4 +18,8 @@ struct WindowPosition {
 // range fails with FloatingPoint.
 WindowPosition centredPosition(float screenWidth, float screenHeight, float windowWidth, float windowHeight);
 
-} // namespace jestrel::forms
+// Moves the window, frame and all, to the middle of the primary screen without changing its size:
+// the one placing rule of both windows and of the failure report.
+void CenterOnScreen(WindowOperations &window);
+
+} // namespace jestrel

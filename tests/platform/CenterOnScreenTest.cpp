@@ -1,10 +1,10 @@
-#include "forms/Centring.h"
+#include "platform/CenterOnScreen.h"
 #include "platform/RuntimeFailure.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
-namespace jestrel::forms
+namespace jestrel
 {
 namespace
 {
@@ -54,4 +54,4 @@ TEST(CentredPosition, UnusableSizesAreTheFloatingPointFailure)
 }
 
 } // namespace
-} // namespace jestrel::forms
+} // namespace jestrel

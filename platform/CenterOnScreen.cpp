@@ -1,11 +1,11 @@
-#include "forms/Centring.h"
+#include "platform/CenterOnScreen.h"
 
 #include "platform/RuntimeFailure.h"
 
 #include <cmath>
 #include <limits>
 
-namespace jestrel::forms
+namespace jestrel
 {
 
 namespace
@@ -33,4 +33,12 @@ WindowPosition centredPosition(float screenWidth, float screenHeight, float wind
     return { left, top };
 }
 
-} // namespace jestrel::forms
+void CenterOnScreen(WindowOperations &window)
+{
+    const TwipsSize screen = window.screenSize();
+    const TwipsSize outer = window.outerSize();
+    const WindowPosition position = centredPosition(screen.width, screen.height, outer.width, outer.height);
+    window.move(position.left, position.top);
+}
+
+} // namespace jestrel

@@ -1,6 +1,5 @@
-#include "ui/qt/SayingLabel.h"
+#include "ui/qt/CaptionLabel.h"
 #include "ui/qt/ControlFont.h"
-#include "ui/qt/DescribedControl.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -18,7 +17,7 @@ namespace
 
 QImage rendered(const QString &caption, QSize size = QSize(200, 40), const QFont &font = QFont())
 {
-    SayingLabel label;
+    CaptionLabel label;
     label.setFont(font);
     label.resize(size);
     label.setCaption(caption);
@@ -44,14 +43,14 @@ std::vector<int> inkedRows(const QImage &image)
 }
 
 // The tooltip as the label gives it when the pointer rests on it.
-QString toolTipOf(SayingLabel &label)
+QString toolTipOf(CaptionLabel &label)
 {
     QHelpEvent asked(QEvent::ToolTip, QPoint(5, 5), label.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&label, &asked);
     return label.toolTip();
 }
 
-TEST(SayingLabel, AmpersandMarksAnAccessKeyAndDoubledShowsOne)
+TEST(CaptionLabel, AmpersandMarksAnAccessKeyAndDoubledShowsOne)
 {
     EXPECT_EQ(shownCaption(u"Click &me"_s), u"Click me"_s);
     EXPECT_EQ(shownCaption(u"Salt && pepper"_s), u"Salt & pepper"_s);
@@ -60,7 +59,7 @@ TEST(SayingLabel, AmpersandMarksAnAccessKeyAndDoubledShowsOne)
     // The marked letter is underlined: the pictures differ only below the letters' baseline.
     const QImage marked = rendered(u"&Hello"_s);
     const QImage plain = rendered(u"Hello"_s);
-    const int baseline = QFontMetrics(SayingLabel().font()).ascent();
+    const int baseline = QFontMetrics(CaptionLabel().font()).ascent();
     int differingRows = 0;
     for (int y = 0; y < plain.height(); ++y) {
         if (std::memcmp(marked.constScanLine(y), plain.constScanLine(y),
@@ -71,14 +70,14 @@ TEST(SayingLabel, AmpersandMarksAnAccessKeyAndDoubledShowsOne)
     }
     EXPECT_GT(differingRows, 0);
 
-    SayingLabel label;
+    CaptionLabel label;
     label.setCaption(u"Salt && pepper"_s);
     EXPECT_EQ(label.accessibleName(), u"Salt & pepper"_s);
 }
 
-TEST(SayingLabel, MarkupAndRightToLeftTextStayAsTheyAre)
+TEST(CaptionLabel, MarkupAndRightToLeftTextStayAsTheyAre)
 {
-    SayingLabel label;
+    CaptionLabel label;
     label.setCaption(u"<b>bold</b> <img src=\"/etc/passwd\">"_s);
     EXPECT_EQ(label.textFormat(), Qt::PlainText);
     EXPECT_EQ(label.accessibleName(), u"<b>bold</b> <img src=\"/etc/passwd\">"_s);
@@ -90,7 +89,7 @@ TEST(SayingLabel, MarkupAndRightToLeftTextStayAsTheyAre)
     EXPECT_EQ(label.text(), rightToLeft);
 }
 
-TEST(SayingLabel, AccentsOnCapitalsShowWholeAtTheTop)
+TEST(CaptionLabel, AccentsOnCapitalsShowWholeAtTheTop)
 {
     // The diaeresis stands above the capital's cap height, and in the controls' font above the
     // ascent too: the label shows every row of the letter, as drawn with room to spare.
@@ -104,10 +103,10 @@ TEST(SayingLabel, AccentsOnCapitalsShowWholeAtTheTop)
     EXPECT_EQ(inkedRows(rendered(accented, QSize(200, 40), controlFont())).size(), inkedRows(whole).size());
 }
 
-TEST(SayingLabel, ShowsWholeLinesOnlyAndBreaksAWordTooWideForIt)
+TEST(CaptionLabel, ShowsWholeLinesOnlyAndBreaksAWordTooWideForIt)
 {
     const QSize size(120, 40);
-    const int lineHeight = QFontMetrics(SayingLabel().font()).height();
+    const int lineHeight = QFontMetrics(CaptionLabel().font()).height();
     const QImage image
         = rendered(u"A saying so long that it wraps over more lines than the label can show at once."_s, size);
     const std::vector<int> rows = inkedRows(image);
@@ -115,16 +114,16 @@ TEST(SayingLabel, ShowsWholeLinesOnlyAndBreaksAWordTooWideForIt)
     EXPECT_LT(rows.back(), size.height() / lineHeight * lineHeight);
 
     // A word wider than the label goes on over the next line rather than past both edges.
-    SayingLabel label;
+    CaptionLabel label;
     label.resize(120, 400);
     label.setCaption(QString(30, u'W'));
     EXPECT_FALSE(label.isCutOff());
     EXPECT_GT(inkedRows(rendered(QString(30, u'W'), QSize(120, 400))).back(), lineHeight);
 }
 
-TEST(SayingLabel, TooltipHoldsACutOffSayingWhole)
+TEST(CaptionLabel, TooltipHoldsACutOffSayingWhole)
 {
-    SayingLabel label;
+    CaptionLabel label;
     label.resize(120, 30);
     label.show();
     label.setCaption(u"Short."_s);

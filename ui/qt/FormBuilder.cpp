@@ -1,0 +1,108 @@
+#include "ui/qt/FormBuilder.h"
+
+#include "platform/qt/Twips.h"
+#include "ui/qt/CaptionLabel.h"
+#include "ui/qt/ControlFont.h"
+#include "ui/qt/PictureBox.h"
+#include "ui/qt/ProgramIcon.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace jestrel
+{
+
+namespace
+{
+
+// Drops the key presses that only repeat a key held down, before the control they go to sees them.
+class RepeatedKeyFilter final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->isAutoRepeat();
+    }
+};
+
+QWidget *make(const forms::ControlDescription &description, QWidget &clientArea)
+{
+    switch (description.kind) {
+    case forms::ControlKind::PictureBox:
+        return new PictureBox(&clientArea);
+    case forms::ControlKind::Label: {
+        auto *label = new CaptionLabel(&clientArea);
+        label->setCaption(fromUtf8(description.caption));
+        label->setWordWrap(true);
+        const Qt::Alignment across
+            = description.alignment == forms::TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+        label->setAlignment(across | Qt::AlignTop);
+        return label;
+    }
+    case forms::ControlKind::PushButton: {
+        auto *button = new QPushButton(&clientArea);
+        button->setText(fromUtf8(description.caption));
+        return button;
+    }
+    }
+    throw std::logic_error("a control of unknown kind");
+}
+
+void describe(QWidget &control, const forms::ControlDescription &description)
+{
+    control.setObjectName(fromUtf8(description.name));
+    const forms::TwipsRect &place = description.twips;
+    control.setGeometry(twips::toPixels(place.left, place.top, place.width, place.height));
+    control.setFont(controlFont());
+    control.setEnabled(description.enabled);
+    if (!description.toolTip.empty()) {
+        control.setToolTip(fromUtf8(description.toolTip));
+        control.setAccessibleName(fromUtf8(description.toolTip));
+    }
+}
+
+void applyKeyboardRoles(QWidget &window, const forms::FormDescription &form)
+{
+    if (!form.defaultButton.empty()) {
+        auto *button = controlOf<QPushButton>(window, form.defaultButton);
+        // Outside a dialog only a button that presses itself on Enter takes it.
+        button->setAutoDefault(true);
+        button->setDefault(true);
+    }
+    if (!form.cancelButton.empty()) {
+        auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+        escape->setAutoRepeat(false);
+        QObject::connect(escape, &QShortcut::activated, controlOf<QPushButton>(window, form.cancelButton),
+                         &QPushButton::click);
+    }
+}
+
+} // namespace
+
+void buildForm(QWidget &window, QWidget &clientArea, const forms::FormDescription &form)
+{
+    window.setObjectName(fromUtf8(form.name));
+    window.setWindowTitle(fromUtf8(form.caption));
+    window.setWindowIcon(programIcon());
+    clientArea.setFixedSize(twips::toPixels(form.clientWidth), twips::toPixels(form.clientHeight));
+
+    QObject *repeatedKeys = form.takesRepeatedKeys ? nullptr : new RepeatedKeyFilter(&window);
+    for (const forms::ControlDescription &description : form.controls) {
+        QWidget *control = make(description, clientArea);
+        describe(*control, description);
+        if (repeatedKeys)
+            control->installEventFilter(repeatedKeys);
+    }
+
+    const std::vector<const forms::ControlDescription *> order = form.tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(controlOf<QWidget>(window, order[i - 1]->name),
+                             controlOf<QWidget>(window, order[i]->name));
+    applyKeyboardRoles(window, form);
+}
+
+} // namespace jestrel

@@ -5,6 +5,22 @@
 #include "ui/qt/Frm_JestrelMain.h"
 #include "ui/qt/ProgramIcon.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
+namespace
+{
+
+// The sample the package installs, found from where the program itself is installed.
+std::string installedSample()
+{
+    const QString sample
+        = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromUtf8(JESTREL_SAMPLE_FROM_PROGRAM));
+    return QDir::cleanPath(sample).toStdString();
+}
+
+} // namespace
+
 int main(int, char **argv)
 {
     jestrel::ClockRandom random;
@@ -17,5 +33,5 @@ int main(int, char **argv)
              return window;
          },
           jestrel::programIcon,
-          [] { return jestrel::sayingsFileAdvice(JESTREL_SAMPLE_SAYINGS, "See man jestrel for more."); } });
+          [] { return jestrel::sayingsFileAdvice(installedSample(), "See man jestrel for more."); } });
 }

@@ -3,7 +3,6 @@
 #include "platform/LineInput.h"
 #include "platform/RandomSource.h"
 #include "sayings/SayingDraw.h"
-#include "sayings/SayingDraw.h"
 #include "sayings/SayingTable.h"
 #include "sayings/SayingsReader.h"
 #include "sayings/TextDecoding.h"

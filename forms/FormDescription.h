@@ -14,6 +14,24 @@ namespace jestrel::forms
 enum class ControlKind { PictureBox, Label, PushButton };
 enum class TextAlignment { Left, Centre };
 
+// What a screen reader meets a control as.
+enum class ControlRole { PushButton, Graphic, StaticText };
+
+// Push buttons, and picture boxes while they are enabled, can be pressed; a disabled picture box
+// is only a picture.
+constexpr ControlRole roleOf(ControlKind kind, bool enabled)
+{
+    switch (kind) {
+    case ControlKind::PictureBox:
+        return enabled ? ControlRole::PushButton : ControlRole::Graphic;
+    case ControlKind::Label:
+        return ControlRole::StaticText;
+    case ControlKind::PushButton:
+        return ControlRole::PushButton;
+    }
+    return ControlRole::StaticText;
+}
+
 struct TwipsRect {
     int left;
     int top;
@@ -39,6 +57,12 @@ struct ControlDescription {
     TextAlignment alignment = TextAlignment::Left;
     bool enabled = true;
     std::string_view toolTip = {};
+    // What a screen reader calls a control without a caption, where its tooltip does not say.
+    std::string_view accessibleName = {};
+
+    // What a screen reader calls a control without a caption: its accessible name or else its
+    // tooltip. One with a caption is read by its caption, without its marks.
+    std::string_view spokenName() const { return accessibleName.empty() ? toolTip : accessibleName; }
 };
 
 struct MenuDescription {
@@ -46,6 +70,8 @@ struct MenuDescription {
     std::string_view caption;
     std::string_view entryName;
     std::string_view entryCaption;
+    // What a screen reader calls the menu bar, as Windows calls every window's.
+    std::string_view barName = "Application";
 };
 
 struct FormDescription {

@@ -8,17 +8,23 @@ namespace jestrel::forms
 namespace
 {
 
+// In the order a screen reader reads them: the bullseye, the saying beside it, the button below.
 constexpr std::array kControls {
-    ControlDescription { "Btn_ThatWuzJestrel", ControlKind::PushButton, { 1560, 960, 852, 372 }, 0, "&Jestrel!" },
-    ControlDescription { "Lbl_Jestrel", ControlKind::Label, { 600, 240, 3372, 612 }, 1, {}, TextAlignment::Centre },
-    ControlDescription { "Picture1",
-                         ControlKind::PictureBox,
-                         { 120, 240, 492, 492 },
-                         2,
-                         {},
-                         TextAlignment::Centre,
-                         true,
-                         "Click for another saying" },
+    ControlDescription { .name = "Picture1",
+                         .kind = ControlKind::PictureBox,
+                         .twips = { 120, 240, 492, 492 },
+                         .tabIndex = 2,
+                         .toolTip = "Click for another saying" },
+    ControlDescription { .name = "Lbl_Jestrel",
+                         .kind = ControlKind::Label,
+                         .twips = { 600, 240, 3372, 612 },
+                         .tabIndex = 1,
+                         .alignment = TextAlignment::Centre },
+    ControlDescription { .name = "Btn_ThatWuzJestrel",
+                         .kind = ControlKind::PushButton,
+                         .twips = { 1560, 960, 852, 372 },
+                         .tabIndex = 0,
+                         .caption = "&Jestrel!" },
 };
 
 // The exit button is both the default and the cancel button. A key still held from closing the

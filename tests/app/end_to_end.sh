@@ -8,7 +8,7 @@ scenario=$1
 program=$(realpath "$2")
 manager=${3:-}
 
-for tool in xvfb-run xdotool xwininfo xprop xdpyinfo import $manager; do
+for tool in xvfb-run xdotool xwininfo xprop xdpyinfo import dbus-run-session $manager; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -193,6 +193,12 @@ about_dialog)
     wait_until 5 about_is_hidden || fail "a letter key left the dialog open"
     key "$main" Escape
     expect_exit 0
+    ;;
+screen_reader)
+    for i in $(seq 40); do echo "Saying number $i"; done | { echo 41; cat; } | sed 's/$/\r/' >Jestrel.Ini
+    # A session bus of its own, on which the accessibility bus starts when the program asks for it.
+    dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$program" 2>"$work/stderr" \
+        || fail "$(grep -v -e 'fd limit' -e 'Activat' -e 'SpiRegistry' "$work/stderr")"
     ;;
 writes_nothing)
     # A whole session in a fresh home: nothing may appear or change there or beside the sayings.

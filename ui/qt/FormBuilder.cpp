@@ -59,10 +59,9 @@ void describe(QWidget &control, const forms::ControlDescription &description)
     control.setGeometry(twips::toPixels(place.left, place.top, place.width, place.height));
     control.setFont(controlFont());
     control.setEnabled(description.enabled);
-    if (!description.toolTip.empty()) {
-        control.setToolTip(fromUtf8(description.toolTip));
-        control.setAccessibleName(fromUtf8(description.toolTip));
-    }
+    control.setToolTip(fromUtf8(description.toolTip));
+    if (!description.spokenName().empty())
+        control.setAccessibleName(fromUtf8(description.spokenName()));
 }
 
 void applyKeyboardRoles(QWidget &window, const forms::FormDescription &form)
@@ -98,10 +97,22 @@ void buildForm(QWidget &window, QWidget &clientArea, const forms::FormDescriptio
             control->installEventFilter(repeatedKeys);
     }
 
-    const std::vector<const forms::ControlDescription *> order = form.tabOrder();
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(controlOf<QWidget>(window, order[i - 1]->name),
-                             controlOf<QWidget>(window, order[i]->name));
+    // The toolkit chains only the controls that take the focus. The first of them holds it when
+    // the window first shows.
+    QWidget *first = nullptr;
+    QWidget *previous = nullptr;
+    for (const forms::ControlDescription *description : form.tabOrder()) {
+        auto *control = controlOf<QWidget>(window, description->name);
+        if (control->focusPolicy() == Qt::NoFocus || !control->isEnabled())
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        else
+            first = control;
+        previous = control;
+    }
+    if (first)
+        first->setFocus();
     applyKeyboardRoles(window, form);
 }
 

@@ -11,7 +11,6 @@
 #include "ui/qt/frmAbout.h"
 
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace jestrel
@@ -27,13 +26,16 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     Lbl_Jestrel = controlOf<CaptionLabel>(*this, "Lbl_Jestrel");
     Picture1 = controlOf<PictureBox>(*this, "Picture1");
     Picture1->setCursor(Qt::PointingHandCursor);
-    Picture1->installEventFilter(this);
 
+    menuBar()->setAccessibleName(fromUtf8(forms::kMainMenu.barName));
     MnuHelp = menuBar()->addMenu(fromUtf8(forms::kMainMenu.caption));
     MnuHelp->setObjectName(fromUtf8(forms::kMainMenu.name));
+    // The menu's own window, which the toolkit leaves unnamed.
+    MnuHelp->setAccessibleName(shownCaption(MnuHelp->title()));
     MnuHelpAbout = MnuHelp->addAction(fromUtf8(forms::kMainMenu.entryCaption));
     MnuHelpAbout->setObjectName(fromUtf8(forms::kMainMenu.entryName));
 
+    connect(Picture1, &PictureBox::clicked, this, handler(this, &Frm_JestrelMain::Picture1_Click));
     connect(Btn_ThatWuzJestrel, &QPushButton::clicked, this, handler(this, &Frm_JestrelMain::Btn_ThatWuzJestrel_Click));
     connect(MnuHelpAbout, &QAction::triggered, this, handler(this, &Frm_JestrelMain::MnuHelpAbout_Click));
 
@@ -42,17 +44,6 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
 }
 
 Frm_JestrelMain::~Frm_JestrelMain() = default;
-
-bool Frm_JestrelMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Picture1 && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && Picture1->rect().contains(mouse->position().toPoint()))
-            handler(this, &Frm_JestrelMain::Picture1_Click)();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
 
 void Frm_JestrelMain::Form_Load()
 {

@@ -30,9 +30,6 @@ public:
     // Run by the start-up code while the window is still hidden.
     void Form_Load();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void Picture1_Click();
     void Btn_ThatWuzJestrel_Click();

@@ -5,6 +5,7 @@
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/Startup.h"
 #include "platform/win32/Twips.h"
+#include "ui/win32/AccessibleControl.h"
 #include "ui/win32/ControlFont.h"
 #include "ui/win32/ControlIds.h"
 #include "ui/win32/ProgramIcon.h"
@@ -32,7 +33,8 @@ NativeControl nativeControl(const forms::ControlDescription &control)
 {
     switch (control.kind) {
     case forms::ControlKind::PictureBox:
-        return { L"STATIC", SS_OWNERDRAW | SS_NOTIFY };
+        // A button of its own drawing takes the focus in its tab place, and Space presses it.
+        return { L"BUTTON", BS_OWNERDRAW | WS_TABSTOP };
     case forms::ControlKind::Label:
         // Edit-control wrapping breaks a word wider than the label and shows whole lines only.
         // SS_NOTIFY lets a label's tooltip see the mouse.
@@ -98,13 +100,15 @@ void FormWindow::createControls()
         const NativeControl native = nativeControl(description);
         // A picture box's text is never drawn: it names the box to screen readers.
         const std::string_view text
-            = description.kind == forms::ControlKind::PictureBox ? description.toolTip : description.caption;
+            = description.kind == forms::ControlKind::PictureBox ? description.spokenName() : description.caption;
         const DWORD style = WS_CHILD | WS_VISIBLE | native.style | (description.enabled ? 0 : WS_DISABLED);
-        if (!CreateWindowExW(WS_EX_NOPARENTNOTIFY, native.className, toWide(text).c_str(), style, 0, 0, 0, 0, m_window,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(description))),
-                             GetModuleHandleW(nullptr), nullptr))
+        const HWND control = CreateWindowExW(
+            WS_EX_NOPARENTNOTIFY, native.className, toWide(text).c_str(), style, 0, 0, 0, 0, m_window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(description))), GetModuleHandleW(nullptr), nullptr);
+        if (!control)
             throw RuntimeFailure(FailureKind::WindowOperation,
                                  "Cannot create the control " + std::string(description.name) + ".");
+        makeAccessible(control, description.kind);
     }
     if (const HWND button = defaultButton())
         SendMessageW(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
@@ -143,6 +147,11 @@ void FormWindow::drawPicture(const DRAWITEMSTRUCT &item) const
     const int left = item.rcItem.left + (item.rcItem.right - item.rcItem.left - side) / 2;
     const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - side) / 2;
     DrawIconEx(item.hDC, left, top, m_picture.get(), side, side, 0, nullptr, DI_NORMAL);
+    if (item.itemState & ODS_FOCUS) {
+        RECT mark = item.rcItem;
+        InflateRect(&mark, -1, -1);
+        DrawFocusRect(item.hDC, &mark);
+    }
 }
 
 HWND FormWindow::defaultButton() const
@@ -167,6 +176,18 @@ bool FormWindow::previewKey(const MSG &key)
     const bool down = key.message == WM_KEYDOWN || key.message == WM_SYSKEYDOWN;
     if (down && !m_form.takesRepeatedKeys && (key.lParam & kPreviousKeyStateDown) != 0)
         return true;
+    if (key.message == WM_KEYDOWN && key.wParam == VK_RETURN) {
+        // The dialog keyboard handling would press the default button instead of a focused picture
+        // box, which is no push button to it.
+        const HWND focus = GetFocus();
+        const auto described = std::ranges::find_if(m_form.controls, [&](const forms::ControlDescription &control) {
+            return control.kind == forms::ControlKind::PictureBox && this->control(control.name) == focus;
+        });
+        if (described == m_form.controls.end())
+            return false;
+        handleMessage(WM_COMMAND, MAKEWPARAM(controlId(*described), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+        return true;
+    }
     if (key.message != WM_KEYDOWN || key.wParam != VK_TAB)
         return false;
     // The dialog keyboard handling would move the focus in the order the controls were made.

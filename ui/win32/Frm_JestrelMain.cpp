@@ -80,7 +80,7 @@ std::optional<LRESULT> Frm_JestrelMain::onCommand(HWND control, int id, int code
 {
     if (control == Btn_ThatWuzJestrel && code == BN_CLICKED)
         Btn_ThatWuzJestrel_Click();
-    else if (control == Picture1 && code == STN_CLICKED)
+    else if (control == Picture1 && code == BN_CLICKED)
         Picture1_Click();
     else if (!control && id == kAboutCommandId)
         MnuHelpAbout_Click();

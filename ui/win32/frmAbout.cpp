@@ -41,7 +41,7 @@ std::optional<LRESULT> frmAbout::onMessage(UINT message, WPARAM wParam, LPARAM l
         const auto control = reinterpret_cast<HWND>(lParam);
         if (control == BTN_OK && HIWORD(wParam) == BN_CLICKED)
             BTN_OK_Click();
-        else if (control == PIC_Icon && HIWORD(wParam) == STN_DBLCLK)
+        else if (control == PIC_Icon && HIWORD(wParam) == BN_DOUBLECLICKED)
             PIC_Icon_DblClick();
         else
             return std::nullopt;

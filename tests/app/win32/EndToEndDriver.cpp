@@ -2,6 +2,7 @@
 // the table below per run, in a fresh folder with its own sayings file.
 // Usage: EndToEndDriver SCENARIO JESTREL_EXE
 
+#include "forms/AboutForm.h"
 #include "forms/MainForm.h"
 #include "ui/win32/ControlIds.h"
 
@@ -19,6 +20,9 @@
 #include <thread>
 #include <vector>
 #include <windows.h>
+// After windows.h, which they build on.
+#include <objbase.h>
+#include <oleacc.h>
 
 namespace
 {
@@ -108,6 +112,56 @@ void sendKeys(std::initializer_list<std::pair<WORD, bool>> keys)
 void press(WORD key)
 {
     sendKeys({ { key, true }, { key, false } });
+}
+
+// The control that has the focus in the program that window belongs to.
+HWND focusOf(HWND window)
+{
+    GUITHREADINFO thread {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    return thread.hwndFocus;
+}
+
+// What a screen reader reads of a control through the accessibility interfaces.
+struct Spoken {
+    std::wstring name;
+    long role = 0;
+    std::wstring defaultAction;
+};
+
+IAccessible *accessibleOf(HWND control)
+{
+    IAccessible *accessible = nullptr;
+    check(SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                               reinterpret_cast<void **>(&accessible))),
+          "no accessible object");
+    return accessible;
+}
+
+Spoken spokenOf(HWND control)
+{
+    IAccessible *accessible = accessibleOf(control);
+    VARIANT self {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    Spoken spoken;
+    const auto take = [](BSTR text) {
+        std::wstring taken = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+        SysFreeString(text);
+        return taken;
+    };
+    BSTR text = nullptr;
+    if (accessible->get_accName(self, &text) == S_OK)
+        spoken.name = take(text);
+    VARIANT role {};
+    if (accessible->get_accRole(self, &role) == S_OK && role.vt == VT_I4)
+        spoken.role = role.lVal;
+    text = nullptr;
+    if (accessible->get_accDefaultAction(self, &text) == S_OK)
+        spoken.defaultAction = take(text);
+    accessible->Release();
+    return spoken;
 }
 
 void click(HWND control)
@@ -224,6 +278,18 @@ public:
 
     std::wstring saying() const { return text(control("Lbl_Jestrel")); }
 
+    // Edits the sayings file, has the key after Tab draw, and checks that it drew the edit.
+    void drawAfterTab(WORD key, const wchar_t *edited) const
+    {
+        const HWND picture = control("Picture1");
+        press(VK_TAB);
+        check(waitFor([&] { return focusOf(picture) == picture; }), "Tab did not reach the bullseye");
+        m_folder.writeSayings("2\r\n" + narrow(edited) + "\r\n");
+        press(key);
+        check(waitFor([&] { return saying() == edited; }), "the key on the bullseye did not draw");
+        check(running(), "the key on the bullseye ended the program");
+    }
+
     HWND control(std::string_view name) const
     {
         return GetDlgItem(mainWindow(), jestrel::controlId(jestrel::forms::mainForm().control(name)));
@@ -313,6 +379,49 @@ const std::array kScenarios {
                    check(again.left == wanted.left && again.top == wanted.top,
                          "the about box did not come back where it was moved to");
                } },
+    Scenario { "tab_space_draws", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) { jestrel.drawAfterTab(VK_SPACE, L"Bravo"); } },
+    Scenario { "tab_enter_draws", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) { jestrel.drawAfterTab(VK_RETURN, L"Bravo"); } },
+    Scenario { "screen_reader_reads", "2\r\nA saying && more\r\n",
+               [](const Jestrel &jestrel) {
+                   const HWND about = openAbout(jestrel);
+                   const auto aboutControl = [&](std::string_view name) {
+                       return GetDlgItem(about, jestrel::controlId(jestrel::forms::aboutForm().control(name)));
+                   };
+                   const struct {
+                       HWND control;
+                       Spoken expected;
+                   } rows[] = {
+                       { jestrel.control("Picture1"),
+                         { L"Click for another saying", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
+                       { jestrel.control("Lbl_Jestrel"), { L"A saying & more", ROLE_SYSTEM_STATICTEXT, {} } },
+                       { jestrel.control("Btn_ThatWuzJestrel"), { L"Jestrel!", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
+                       { aboutControl("PIC_Icon"), { L"Jestrel! icon", ROLE_SYSTEM_GRAPHIC, {} } },
+                       { aboutControl("BTN_OK"), { L"OK", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
+                   };
+                   for (const auto &row : rows) {
+                       const Spoken spoken = spokenOf(row.control);
+                       check(spoken.name == row.expected.name && spoken.role == row.expected.role
+                                 && spoken.defaultAction == row.expected.defaultAction,
+                             "a screen reader reads \"" + narrow(spoken.name) + "\", role "
+                                 + std::to_string(spoken.role) + ", action \"" + narrow(spoken.defaultAction)
+                                 + "\" where \"" + narrow(row.expected.name) + "\" was expected");
+                   }
+               } },
+    Scenario { "screen_reader_draws", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) {
+                   jestrel.folder().writeSayings("2\r\nBravo\r\n");
+                   IAccessible *picture = accessibleOf(jestrel.control("Picture1"));
+                   VARIANT self {};
+                   self.vt = VT_I4;
+                   self.lVal = CHILDID_SELF;
+                   const HRESULT pressed = picture->accDoDefaultAction(self);
+                   picture->Release();
+                   check(pressed == S_OK, "the bullseye's default action failed");
+                   check(waitFor([&] { return jestrel.saying() == L"Bravo"; }),
+                         "the bullseye's default action did not draw");
+               } },
     Scenario { "escape_ends", kThreeSayings,
                [](const Jestrel &jestrel) {
                    jestrel.mainWindow();
@@ -348,6 +457,8 @@ int main(int argc, char **argv)
     }
     // Measures in the monitors' own pixels, as Jestrel does.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    // The accessibility interfaces reach the program through COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
         const Folder folder;
         if (scenario->sayings)

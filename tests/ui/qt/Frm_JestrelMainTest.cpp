@@ -58,15 +58,27 @@ TEST_F(MainWindowTest, CaptionsCarryTheirAccessKeys)
     EXPECT_EQ(child<QMenu>(u"MnuHelp"_s)->actions(), QList<QAction *> { child<QAction>(u"MnuHelpAbout"_s) });
 }
 
-TEST_F(MainWindowTest, ExitButtonIsTheOnlyControlThatTakesTheFocus)
+// The exit button holds the focus at start; Tab reaches the bullseye, where Space and Enter draw
+// as a click does, and Shift+Tab goes back. The label never takes the focus.
+TEST_F(MainWindowTest, KeyboardReachesTheBullseyeAndDraws)
 {
     m_window->Form_Load();
     m_window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     auto *button = child<QPushButton>(u"Btn_ThatWuzJestrel"_s);
+    auto *picture = child<QWidget>(u"Picture1"_s);
     EXPECT_EQ(QApplication::focusWidget(), button);
     EXPECT_EQ(child<QLabel>(u"Lbl_Jestrel"_s)->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(child<QWidget>(u"Picture1"_s)->focusPolicy(), Qt::NoFocus);
+
+    QSignalSpy exits(button, &QPushButton::clicked);
+    QTest::keyClick(button, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), picture);
+    for (const Qt::Key key : { Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter })
+        QTest::keyClick(picture, key);
+    EXPECT_EQ(m_random.reseeds, 4);
+    EXPECT_EQ(exits.count(), 0);
+    QTest::keyClick(picture, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), button);
 }
 
 TEST_F(MainWindowTest, HeldKeyDoesNotPressTheExitButton)

@@ -62,9 +62,11 @@ TEST(FormWindow, BuildsEachWindowAsDescribed)
             const auto style = GetWindowLongPtrW(control, GWL_STYLE);
             switch (described.kind) {
             case forms::ControlKind::PictureBox:
-                EXPECT_EQ(className, L"Static");
-                // Its text is never drawn: it names the box to screen readers.
-                EXPECT_EQ(textOf(control), toWide(described.toolTip));
+                // A button of its own drawing, whose text is never drawn: it names the box to
+                // screen readers.
+                EXPECT_EQ(className, L"Button");
+                EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
+                EXPECT_EQ(textOf(control), toWide(described.spokenName()));
                 break;
             case forms::ControlKind::Label:
                 EXPECT_EQ(className, L"Static");

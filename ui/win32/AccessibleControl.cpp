@@ -1,0 +1,205 @@
+#include "ui/win32/AccessibleControl.h"
+
+#include "platform/RuntimeFailure.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <oleacc.h>
+
+namespace jestrel
+{
+
+namespace
+{
+
+constexpr UINT_PTR kSubclassId = 0xACC;
+
+bool isSelf(const VARIANT &child)
+{
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// The system's own object for the control, with the role and default action of its kind.
+class AccessibleControl final : public IAccessible
+{
+public:
+    AccessibleControl(HWND control, forms::ControlKind kind, IAccessible *standard)
+        : m_control(control), m_kind(kind), m_standard(standard)
+    {
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **object) override
+    {
+        if (id != IID_IUnknown && id != IID_IDispatch && id != __uuidof(IAccessible)) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = static_cast<IAccessible *>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&m_references)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&m_references);
+        if (left == 0)
+            delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
+    {
+        if (!isSelf(child))
+            return m_standard->get_accRole(child, role);
+        role->vt = VT_I4;
+        switch (currentRole()) {
+        case forms::ControlRole::PushButton:
+            role->lVal = ROLE_SYSTEM_PUSHBUTTON;
+            break;
+        case forms::ControlRole::Graphic:
+            role->lVal = ROLE_SYSTEM_GRAPHIC;
+            break;
+        case forms::ControlRole::StaticText:
+            role->lVal = ROLE_SYSTEM_STATICTEXT;
+            break;
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override
+    {
+        if (!isSelf(child))
+            return m_standard->get_accDefaultAction(child, action);
+        *action = isPressable() ? SysAllocString(L"Press") : nullptr;
+        return *action ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        if (!isSelf(child))
+            return m_standard->accDoDefaultAction(child);
+        if (!isPressable() || !IsWindowEnabled(m_control))
+            return DISP_E_MEMBERNOTFOUND;
+        // Pressed once the screen reader's call has returned, as a click would be.
+        PostMessageW(m_control, BM_CLICK, 0, 0);
+        return S_OK;
+    }
+
+    // Everything else is the system's.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override { return m_standard->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo **info) override
+    {
+        return m_standard->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR *names, UINT count, LCID locale, DISPID *ids) override
+    {
+        return m_standard->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS *parameters,
+                                     VARIANT *result, EXCEPINFO *exception, UINT *argument) override
+    {
+        return m_standard->Invoke(member, id, locale, flags, parameters, result, exception, argument);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override { return m_standard->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override { return m_standard->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **object) override
+    {
+        return m_standard->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
+    {
+        return m_standard->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
+    {
+        return m_standard->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
+    {
+        return m_standard->get_accDescription(child, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
+    {
+        return m_standard->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override
+    {
+        return m_standard->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT child, long *topic) override
+    {
+        return m_standard->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
+    {
+        return m_standard->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *child) override { return m_standard->get_accFocus(child); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *children) override
+    {
+        return m_standard->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
+    {
+        return m_standard->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long *left, long *top, long *width, long *height, VARIANT child) override
+    {
+        return m_standard->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT *end) override
+    {
+        return m_standard->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT *child) override
+    {
+        return m_standard->accHitTest(left, top, child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
+    {
+        return m_standard->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return m_standard->put_accValue(child, value);
+    }
+
+private:
+    ~AccessibleControl() { m_standard->Release(); }
+
+    forms::ControlRole currentRole() const { return forms::roleOf(m_kind, IsWindowEnabled(m_control) != FALSE); }
+    bool isPressable() const { return currentRole() == forms::ControlRole::PushButton; }
+
+    HWND m_control;
+    forms::ControlKind m_kind;
+    IAccessible *m_standard;
+    LONG m_references = 1;
+};
+
+LRESULT CALLBACK answerAccessibility(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR kind)
+{
+    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        // A screen reader in another process reaches the object through COM, which the thread
+        // joins the first time one asks; most runs never need it.
+        [[maybe_unused]] static const HRESULT joined = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        IAccessible *standard = nullptr;
+        if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void **>(&standard))))
+            return DefSubclassProc(control, message, wParam, lParam);
+        auto *accessible = new AccessibleControl(control, static_cast<forms::ControlKind>(kind), standard);
+        const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, accessible);
+        accessible->Release();
+        return result;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(control, answerAccessibility, kSubclassId);
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+} // namespace
+
+void makeAccessible(HWND control, forms::ControlKind kind)
+{
+    if (!SetWindowSubclass(control, answerAccessibility, kSubclassId, static_cast<DWORD_PTR>(kind)))
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot make a control readable to screen readers.");
+}
+
+} // namespace jestrel

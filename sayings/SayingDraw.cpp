@@ -6,6 +6,7 @@
 #include "sayings/SayingTable.h"
 #include "sayings/SayingsReader.h"
 #include "sayings/TextDecoding.h"
+#include "sayings/TextSource.h"
 
 #include <cmath>
 
@@ -18,8 +19,8 @@ namespace
 int readSayingsFile(const std::string &path, SayingTable &table)
 {
     InputFile file(path);
-    LineInput input(
-        path, [&file](std::span<char> buffer) { return file.read(buffer); }, kMaxSayingLineBytes);
+    LineInput input(path, TextSource([&file](std::span<char> buffer) { return file.read(buffer); }),
+                    kMaxSayingLineBytes);
     return readSayings(input, table);
 }
 

@@ -72,10 +72,14 @@ std::string quoted(std::string_view bytes)
 
 int checkedCount(std::string_view text, const LineInput &input)
 {
-    const ParsedCount count = parseCount(text);
     const auto fail = [&](FailureKind kind, const std::string &fault) {
         return RuntimeFailure::atLine(kind, input.name(), input.lineNumber(), fault);
     };
+    // The count of a UTF-16 file without its mark reads as digits with NUL bytes between them.
+    if (text.find('\0') != std::string_view::npos)
+        throw fail(FailureKind::FileNotReadable,
+                   "the file seems to be UTF-16 without a byte-order mark; save it as UTF-8.");
+    const ParsedCount count = parseCount(text);
     if (!count.isNumber)
         throw fail(FailureKind::TypeMismatch,
                    "the count " + quoted(text)

@@ -4,6 +4,7 @@
 #include "sayings/SayingTable.h"
 #include "sayings/SayingsReader.h"
 #include "sayings/TextDecoding.h"
+#include "sayings/TextSource.h"
 #include "support/MemorySource.h"
 
 #include <cstdint>
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const float unit = static_cast<float>(bits) * 0x1p-24f;
     std::string file(reinterpret_cast<const char *>(data + kDrawBytes), size - kDrawBytes);
 
-    jestrel::LineInput input("Jestrel.Ini", jestrel::test::memorySource(std::move(file), 4096),
+    jestrel::LineInput input("Jestrel.Ini", jestrel::TextSource(jestrel::test::memorySource(std::move(file), 4096)),
                              jestrel::kMaxSayingLineBytes);
     jestrel::SayingTable table;
     try {

@@ -101,7 +101,17 @@ std::vector<Row> rows()
 #endif
         { "empty", file(""), {}, "the file is empty", 1 },
         { "count only", file("3\r\n"), {}, "ends after line 1, but the count on line 1 promises 3 lines." },
-        { "count with NUL bytes", file("3\0\0\r\na\r\nb\r\n"s), {}, "the count \"3??\" is not a number", 1 },
+        { "count with NUL bytes", file("3\0\0\r\na\r\nb\r\n"s), {}, "UTF-16 without a byte-order mark", 1 },
+        { "UTF-16 LE, as Notepad saves it",
+          file("\xFF\xFE"
+               "2\0\r\0\n\0\xE5\x65\x2C\x67\r\0\n\0"s),
+          { { 0.0f, "\xE6\x97\xA5\xE6\x9C\xAC" } },
+          "" },
+        { "UTF-16 BE",
+          file("\xFE\xFF\0"
+               "2\0\n\x06\x27"s),
+          { { 0.0f, "\xD8\xA7" } },
+          "" },
         { "saying with NUL bytes", file("2\r\na\0b\r\n"s), { { 0.0f, "a\uFFFDb" } }, "" },
         { "invalid UTF-8 read as Windows-1252",
           file("2\r\ncaf\xE9 \x80\r\n"),

@@ -2,10 +2,12 @@
 #include "platform/LineInput.h"
 #include "platform/RuntimeFailure.h"
 #include "sayings/SayingTable.h"
+#include "sayings/TextSource.h"
 #include "support/MemorySource.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace jestrel
 {
@@ -17,9 +19,10 @@ struct Reading {
     SayingTable table;
 };
 
+// Read as the program reads a file, through its text source.
 Reading read(const std::string &text)
 {
-    LineInput input("Jestrel.Ini", test::memorySource(text, 7), kMaxSayingLineBytes);
+    LineInput input("Jestrel.Ini", TextSource(test::memorySource(text, 7)), kMaxSayingLineBytes);
     Reading reading;
     reading.count = readSayings(input, reading.table);
     return reading;
@@ -123,7 +126,9 @@ TEST(ReadSayings, RejectsCountsThatAreNotWholeNumbersInRange)
 
 TEST(ReadSayings, ShowsOddCountLinesLegibly)
 {
-    EXPECT_STREQ(readFailure(std::string("1\0002", 3) + "\n").what(),
+    EXPECT_STREQ(readFailure("1\x01"
+                             "2\n")
+                     .what(),
                  "Jestrel.Ini, line 1: the count \"1?2\" is not a number; the first line must hold the number of lines "
                  "in the file.");
     const std::string longCount(50, '9');
@@ -143,21 +148,63 @@ TEST(ReadSayings, ShortFileNamesWhereItEnds)
                  "Jestrel.Ini ends after line 1, but the count on line 1 promises 3 lines.");
 }
 
+// text as UTF-16 with the byte order's mark, or without any.
+std::string utf16(std::u16string_view text, bool bigEndian, bool marked = true)
+{
+    std::string bytes;
+    for (const char16_t unit : marked ? u"\uFEFF" + std::u16string(text) : std::u16string(text)) {
+        const auto low = static_cast<char>(unit & 0xFF);
+        const auto high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
 TEST(ReadSayings, ReadsEveryLineEndingAndEncoding)
 {
-    const Reading mixed = read("4\nunix\rold mac\r\nwindows");
-    EXPECT_EQ(mixed.table.at(0), "unix");
-    EXPECT_EQ(mixed.table.at(1), "old mac");
-    EXPECT_EQ(mixed.table.at(2), "windows");
+    const struct {
+        const char *name;
+        std::string file;
+        int count;
+        std::vector<std::string> sayings;
+    } rows[] = {
+        { "LF, CR and CRLF", "4\nunix\rold mac\r\nwindows", 4, { "unix", "old mac", "windows" } },
+        { "UTF-8 with its mark",
+          "\xEF\xBB\xBF"
+          "3\r\nna\xC3\xAFve\r\n\xE2\x80\x9Cquoted\xE2\x80\x9D\r\n",
+          3,
+          { "na\xC3\xAFve", "\xE2\x80\x9Cquoted\xE2\x80\x9D" } },
+        // Only the saying drawn is decoded; the table keeps what the file holds.
+        { "Windows-1252", "2\r\nna\xEFve \x93quoted\x94\r\n", 2, { "na\xEFve \x93quoted\x94" } },
+        { "UTF-16 LE with its mark",
+          utf16(u"3\r\nna\u00EFve \u65E5\u672C\r\n\U0001F3AF \u05E9\u05DC\u05D5\u05DD\r\n", false),
+          3,
+          { "na\xC3\xAFve \xE6\x97\xA5\xE6\x9C\xAC", "\xF0\x9F\x8E\xAF \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D" } },
+        { "UTF-16 BE with its mark",
+          utf16(u"3\r\nna\u00EFve \u65E5\u672C\r\n\U0001F3AF \u05E9\u05DC\u05D5\u05DD\r\n", true),
+          3,
+          { "na\xC3\xAFve \xE6\x97\xA5\xE6\x9C\xAC", "\xF0\x9F\x8E\xAF \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D" } },
+        // A surrogate without its partner, and a last byte without its pair.
+        { "UTF-16 LE, broken",
+          utf16(u"2\r\na\xD800" u"b", false) + "x",
+          2,
+          { "a\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD" } },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const Reading reading = read(row.file);
+        EXPECT_EQ(reading.count, row.count);
+        for (std::size_t i = 0; i < row.sayings.size(); ++i)
+            EXPECT_EQ(reading.table.at(static_cast<int>(i)), row.sayings[i]);
+    }
 
-    const Reading bom = read("\xEF\xBB\xBF"
-                             "3\r\nna\xC3\xAFve\r\n\xE2\x80\x9Cquoted\xE2\x80\x9D\r\n");
-    EXPECT_EQ(bom.count, 3);
-    EXPECT_EQ(bom.table.at(0), "na\xC3\xAFve");
-
-    // Only the saying drawn is decoded; the table keeps what the file holds.
-    const Reading windows1252 = read("2\r\nna\xEFve \x93quoted\x94\r\n");
-    EXPECT_EQ(windows1252.table.at(0), "na\xEFve \x93quoted\x94");
+    // Without its mark a UTF-16 file cannot be told from bytes, but its count line can.
+    for (const bool bigEndian : { false, true }) {
+        EXPECT_STREQ(readFailure(utf16(u"3\r\none\r\ntwo\r\n", bigEndian, false)).what(),
+                     "Jestrel.Ini, line 1: the file seems to be UTF-16 without a byte-order mark; save it as UTF-8.");
+    }
 }
 
 TEST(ReadSayings, LongLineFailsNamingItsLine)

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/LineInput.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+
+namespace jestrel
+{
+
+// The bytes of a sayings file as the reader takes them. A file that starts with a UTF-16
+// byte-order mark, as Notepad's "Unicode" saves it, comes out as UTF-8 without the mark, so that
+// its lines, its count and the line-length limit read as in any other file; a surrogate without
+// its partner, or a last byte without its pair, becomes U+FFFD. Any other file passes as it is.
+class TextSource
+{
+public:
+    explicit TextSource(LineInput::Source bytes) : m_bytes(std::move(bytes)) { }
+
+    // A LineInput source: fills the front of buffer; 0 at the end.
+    std::size_t operator()(std::span<char> buffer);
+
+private:
+    enum class Encoding { NotYetKnown, AsItIs, Utf16LittleEndian, Utf16BigEndian };
+
+    void readMark();
+    // Copies to buffer what is decoded and not yet handed out.
+    std::size_t handOut(std::span<char> buffer);
+    // Reads and decodes the next stretch of a UTF-16 file.
+    void decodeMore();
+
+    LineInput::Source m_bytes;
+    Encoding m_encoding = Encoding::NotYetKnown;
+    // UTF-16 bytes read but not yet decoded: half a code unit, or a high surrogate awaiting its pair.
+    std::string m_undecoded;
+    // What is ready to hand out: UTF-8, or the first bytes of a file that passes as it is.
+    std::string m_decoded;
+    std::size_t m_handedOut = 0;
+    bool m_atEnd = false;
+};
+
+} // namespace jestrel

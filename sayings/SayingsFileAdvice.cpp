@@ -12,13 +12,14 @@ std::string sayingsFileAdvice(const std::string &samplePath, std::string_view re
     std::error_code error;
     // Read as UTF-8, which Windows would otherwise take for its ANSI code page.
     const std::filesystem::path sample(std::u8string(samplePath.begin(), samplePath.end()));
+    // The path stands on a line of its own, where a message box that wraps its text keeps it whole.
     if (!samplePath.empty() && std::filesystem::is_regular_file(sample, error)) {
-        advice += " A sample to copy there is ";
+        advice += " A sample to copy there is\n";
         advice += samplePath;
-        advice += '.';
+        advice += '\n';
     }
     if (!readMore.empty()) {
-        advice += ' ';
+        advice += advice.back() == '\n' ? "" : " ";
         advice += readMore;
     }
     return advice;

@@ -7,6 +7,7 @@
 #include "ui/qt/FormBuilder.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStringList>
 #include <QStringTokenizer>
@@ -46,12 +47,25 @@ QString installedFamily()
         if (isInstalled(family))
             return family;
     }
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    // A system with none of them, such as a desktop with CJK and Thai fonts only, gets the family
+    // fontconfig matches to a bold sans-serif, named as itself so that its bold face is found.
+    QFont sansSerif(u"sans-serif"_s);
+    sansSerif.setStyleHint(QFont::SansSerif);
+    sansSerif.setWeight(QFont::Weight(forms::kControlFont.weight));
+    const QString matched = QFontInfo(sansSerif).family();
+    return matched.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : matched;
 }
+
+// Emoji come from a colour font where one is installed, before the system's fallbacks, which may
+// find a monochrome face first.
+const QString kColourEmoji = u"Noto Color Emoji"_s;
 
 QFont fontAt(const QString &family, double points)
 {
     QFont font(family);
+    static const bool hasColourEmoji = isInstalled(kColourEmoji);
+    if (hasColourEmoji)
+        font.setFamilies({ family, kColourEmoji });
     font.setWeight(QFont::Weight(forms::kControlFont.weight));
     font.setPointSizeF(points);
     return font;

@@ -2,6 +2,7 @@
 #include "ui/qt/ControlFont.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
@@ -119,6 +120,24 @@ TEST(CaptionLabel, ShowsWholeLinesOnlyAndBreaksAWordTooWideForIt)
     label.setCaption(QString(30, u'W'));
     EXPECT_FALSE(label.isCutOff());
     EXPECT_GT(inkedRows(rendered(QString(30, u'W'), QSize(120, 400))).back(), lineHeight);
+}
+
+// The first font with a glyph draws it, and a monochrome face may have emoji too.
+TEST(CaptionLabel, EmojiShowInColourWhereAColourFontIsInstalled)
+{
+    if (QFontDatabase::styles(u"Noto Color Emoji"_s).isEmpty())
+        GTEST_SKIP() << "no colour emoji font";
+    for (const QString &emoji : { u"\U0001F3AF"_s, u"\U0001F44D"_s }) {
+        const QImage image = rendered(emoji, QSize(60, 40), controlFont());
+        bool coloured = false;
+        for (int y = 0; y < image.height() && !coloured; ++y) {
+            for (int x = 0; x < image.width() && !coloured; ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                coloured = pixel.saturation() > 100 && pixel.value() > 100;
+            }
+        }
+        EXPECT_TRUE(coloured) << emoji.toStdString();
+    }
 }
 
 TEST(CaptionLabel, TooltipHoldsACutOffSayingWhole)

@@ -9,6 +9,7 @@
 #include "ui/win32/ControlFont.h"
 #include "ui/win32/ControlIds.h"
 #include "ui/win32/ProgramIcon.h"
+#include "ui/win32/SayingLabel.h"
 
 #include <algorithm>
 #include <string>
@@ -117,15 +118,15 @@ void FormWindow::createControls()
 void FormWindow::layOut(UINT dpi, const RECT *suggestedOuter)
 {
     const auto pixels = [dpi](int twips) { return twips::toPixels(twips, dpi); };
-    FontHandle font = controlFont(dpi);
+    ControlFonts fonts(dpi);
     for (const forms::ControlDescription &description : m_form.controls) {
         const HWND window = control(description.name);
         const forms::TwipsRect &place = description.twips;
         SetWindowPos(window, nullptr, pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.fontFor(labelText(window))), TRUE);
     }
-    m_font = std::move(font);
+    m_fonts = std::move(fonts);
     m_picture = programIcon(MulDiv(kPictureSide, static_cast<int>(dpi), 96));
     m_smallIcon = programIcon(GetSystemMetricsForDpi(SM_CXSMICON, dpi));
     SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
@@ -137,6 +138,16 @@ void FormWindow::layOut(UINT dpi, const RECT *suggestedOuter)
     const POINT corner = suggestedOuter ? POINT { suggestedOuter->left, suggestedOuter->top } : POINT {};
     SetWindowPos(m_window, nullptr, corner.x, corner.y, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | (suggestedOuter ? 0 : SWP_NOMOVE));
+}
+
+void FormWindow::setCaption(HWND control, const std::wstring &caption)
+{
+    SetWindowTextW(control, caption.c_str());
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->fontFor(caption)), FALSE);
+    auto extendedStyle = GetWindowLongPtrW(control, GWL_EXSTYLE);
+    extendedStyle = readsRightToLeft(caption) ? extendedStyle | WS_EX_RTLREADING : extendedStyle & ~WS_EX_RTLREADING;
+    SetWindowLongPtrW(control, GWL_EXSTYLE, extendedStyle);
+    InvalidateRect(control, nullptr, TRUE);
 }
 
 void FormWindow::drawPicture(const DRAWITEMSTRUCT &item) const

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "forms/FormDescription.h"
+#include "ui/win32/ControlFont.h"
 #include "ui/win32/OwnedHandles.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 #include <windows.h>
@@ -34,6 +36,9 @@ protected:
     void create(DWORD style, DWORD extendedStyle, HWND owner, HMENU menu);
 
     HWND control(std::string_view name) const;
+    // Gives a label its caption, in a font that has every character of it, read right to left
+    // where its first letter is of a right-to-left script.
+    void setCaption(HWND control, const std::wstring &caption);
 
     // The form's own handling of a message; nullopt leaves it to the window's default handling.
     virtual std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
@@ -52,7 +57,7 @@ private:
 
     const forms::FormDescription &m_form;
     HWND m_window = nullptr;
-    FontHandle m_font;
+    std::optional<ControlFonts> m_fonts;
     IconHandle m_picture;
     IconHandle m_smallIcon;
 };

@@ -125,7 +125,7 @@ void Frm_JestrelMain::MnuHelpAbout_Click()
 
 void Frm_JestrelMain::ShowRandomSaying()
 {
-    drawSaying(m_random, [this](const std::string &caption) { SetWindowTextW(Lbl_Jestrel, toWide(caption).c_str()); });
+    drawSaying(m_random, [this](const std::string &caption) { setCaption(Lbl_Jestrel, toWide(caption)); });
 }
 
 } // namespace jestrel

@@ -18,6 +18,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${JESTREL_COMPANY_NAME} <${JESTREL_CONTACT_ADDRESS}>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Besides the libraries it links: the toolkit's Wayland platform, for a desktop without XWayland.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-wayland)
 # The font the windows are laid out in stands in for one only Windows has.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 

@@ -1,6 +1,7 @@
 #include "platform/qt/FailureReport.h"
 
 #include "platform/CenterOnScreen.h"
+#include "platform/ReportingFailures.h"
 #include "platform/qt/WindowOperations.h"
 
 #include <QMessageBox>
@@ -32,8 +33,14 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QMessageBox::showEvent(event);
-        QtWindow window(*this);
-        CenterOnScreen(window);
+        // A report that cannot be placed still shows where the toolkit puts it: it is the one
+        // failure the user is told of, and the program ends after it.
+        reportingFailures(
+            [this] {
+                QtWindow window(*this);
+                CenterOnScreen(window);
+            },
+            [](std::string_view) {});
     }
 };
 

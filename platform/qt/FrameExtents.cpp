@@ -27,7 +27,7 @@ template<typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 enum Atom { SupportingWmCheck, Supported, RequestFrameExtents, FrameExtents, kAtomCount };
 
 // The atoms, asked for all at once, so that they cost one round trip to the display.
-std::array<xcb_atom_t, kAtomCount> atoms(xcb_connection_t *connection)
+std::array<xcb_atom_t, kAtomCount> intern(xcb_connection_t *connection)
 {
     constexpr std::array<std::string_view, kAtomCount> kNames { "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED",
                                                                 "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS" };
@@ -57,6 +57,28 @@ std::vector<std::uint32_t> values(xcb_connection_t *connection, xcb_window_t win
     return std::vector<std::uint32_t>(first, first + xcb_get_property_value_length(reply.get()) / 4);
 }
 
+// The program has one connection for its whole run, and atoms never change.
+const std::array<xcb_atom_t, kAtomCount> &atoms(xcb_connection_t *connection)
+{
+    static const std::array<xcb_atom_t, kAtomCount> interned = intern(connection);
+    return interned;
+}
+
+xcb_connection_t *connectionOf()
+{
+    // The offscreen platform answers as an X11 one, without a connection.
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+QMargins marginsOf(const std::vector<std::uint32_t> &frame, const QWidget &window)
+{
+    // Left, right, top, bottom, in the display's pixels.
+    const qreal ratio = window.devicePixelRatioF();
+    const auto scaled = [ratio](std::uint32_t pixels) { return qRound(pixels / ratio); };
+    return QMargins(scaled(frame[0]), scaled(frame[2]), scaled(frame[1]), scaled(frame[3]));
+}
+
 xcb_window_t rootOf(xcb_connection_t *connection, xcb_get_geometry_cookie_t geometry)
 {
     const Reply<xcb_get_geometry_reply_t> reply(xcb_get_geometry_reply(connection, geometry, nullptr), &std::free);
@@ -65,25 +87,24 @@ xcb_window_t rootOf(xcb_connection_t *connection, xcb_get_geometry_cookie_t geom
 
 } // namespace
 
-std::optional<QMargins> frameExtentsBeforeShowing(QWidget &window)
+FrameBeforeShowing frameExtentsBeforeShowing(QWidget &window)
 {
-    // The offscreen platform answers as an X11 one, without a connection.
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = connectionOf();
     if (!connection)
-        return QMargins();
+        return { QMargins(), false };
     // The window exists on the display from here on, still unmapped, so the window manager can be
     // asked about it.
     const auto id = static_cast<xcb_window_t>(window.winId());
     // Asked for before the atoms, so that both answers come in one round trip.
     const xcb_get_geometry_cookie_t geometry = xcb_get_geometry(connection, id);
-    const std::array<xcb_atom_t, kAtomCount> atom = atoms(connection);
+    const std::array<xcb_atom_t, kAtomCount> &atom = atoms(connection);
     const xcb_window_t root = rootOf(connection, geometry);
     if (values(connection, root, atom[SupportingWmCheck], XCB_ATOM_WINDOW).empty())
-        return QMargins();
+        return { QMargins(), false };
     const std::vector<std::uint32_t> supported = values(connection, root, atom[Supported], XCB_ATOM_ATOM);
+    const bool told = std::ranges::find(supported, atom[FrameExtents]) != supported.end();
     if (std::ranges::find(supported, atom[RequestFrameExtents]) == supported.end())
-        return std::nullopt;
+        return { std::nullopt, told };
 
     xcb_client_message_event_t ask {};
     ask.response_type = XCB_CLIENT_MESSAGE;
@@ -97,15 +118,28 @@ std::optional<QMargins> frameExtentsBeforeShowing(QWidget &window)
     // Polled rather than waited for as an event: the toolkit reads this connection's events itself.
     const auto deadline = std::chrono::steady_clock::now() + kAnswerWait;
     do {
-        // Left, right, top, bottom, in the display's pixels.
-        if (const auto frame = values(connection, id, atom[FrameExtents], XCB_ATOM_CARDINAL); frame.size() == 4) {
-            const qreal ratio = window.devicePixelRatioF();
-            const auto scaled = [ratio](std::uint32_t pixels) { return qRound(pixels / ratio); };
-            return QMargins(scaled(frame[0]), scaled(frame[2]), scaled(frame[1]), scaled(frame[3]));
-        }
+        if (const auto frame = values(connection, id, atom[FrameExtents], XCB_ATOM_CARDINAL); frame.size() == 4)
+            return { marginsOf(frame, window), told };
         std::this_thread::sleep_for(kPollInterval);
     } while (std::chrono::steady_clock::now() < deadline);
-    return std::nullopt;
+    return { std::nullopt, told };
+}
+
+std::optional<QMargins> frameToldBy(const QWidget &window, const void *event)
+{
+    const auto *generic = static_cast<const xcb_generic_event_t *>(event);
+    xcb_connection_t *connection = connectionOf();
+    if (!connection || (generic->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
+        return std::nullopt;
+    const auto *notice = static_cast<const xcb_property_notify_event_t *>(event);
+    const xcb_atom_t extents = atoms(connection)[FrameExtents];
+    if (notice->state != XCB_PROPERTY_NEW_VALUE || notice->atom != extents
+        || notice->window != static_cast<xcb_window_t>(window.winId()))
+        return std::nullopt;
+    const std::vector<std::uint32_t> frame = values(connection, notice->window, extents, XCB_ATOM_CARDINAL);
+    if (frame.size() != 4)
+        return std::nullopt;
+    return marginsOf(frame, window);
 }
 
 } // namespace jestrel

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 namespace jestrel
 {
@@ -25,6 +28,41 @@ bool preferX11OverWayland()
     return true;
 }
 
+// What the toolkit says while it starts, held back until it is known to have found a display.
+struct HeldMessage {
+    QtMsgType type;
+    const char *file;
+    int line;
+    const char *function;
+    const char *category;
+    QString text;
+};
+QtMessageHandler toolkitMessages = nullptr;
+std::vector<HeldMessage> heldMessages;
+
+// The toolkit ends the program with an abort, and a core dump, when it finds no display it can
+// open, after warnings of its own; the user reads one sentence instead, and the program ends
+// with status 1.
+void holdUntilStarted(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({ type, context.file, context.line, context.function, context.category, text });
+        return;
+    }
+    std::fputs("Jestrel!: Cannot show a window: no display can be opened; start Jestrel from a desktop, where "
+               "DISPLAY or WAYLAND_DISPLAY names one.\n",
+               stderr);
+    std::_Exit(1);
+}
+
+void passHeldMessagesOn()
+{
+    qInstallMessageHandler(toolkitMessages);
+    for (const HeldMessage &held : heldMessages)
+        toolkitMessages(held.type, QMessageLogContext(held.file, held.line, held.function, held.category), held.text);
+    heldMessages.clear();
+}
+
 } // namespace
 
 int runProgram(const char *programPath, const Program &program)
@@ -33,7 +71,9 @@ int runProgram(const char *programPath, const Program &program)
     // The program takes no command line: the toolkit sees the program's name alone.
     static int argc = 1;
     static char *argv[] = { const_cast<char *>(programPath), nullptr };
+    toolkitMessages = qInstallMessageHandler(holdUntilStarted);
     QApplication application(argc, argv);
+    passHeldMessagesOn();
     if (chosePlatform)
         qunsetenv("QT_QPA_PLATFORM");
     if (program.icon)

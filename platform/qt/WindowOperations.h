@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/WindowOperations.h"
+#include "platform/qt/FrameExtents.h"
 
 #include <QMargins>
 
@@ -27,7 +28,7 @@ private:
     std::optional<QMargins> frame();
 
     QWidget &m_window;
-    std::optional<std::optional<QMargins>> m_frame;
+    std::optional<FrameBeforeShowing> m_beforeShowing;
 };
 
 } // namespace jestrel

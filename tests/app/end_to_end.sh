@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Starts the built program in a fresh folder on a private X server, bare or under a window
-# manager, and drives it as a user would.
-# Usage: end_to_end.sh SCENARIO PROGRAM [WINDOW-MANAGER]
+# Starts the built program in a fresh folder on a private display and drives it as a user would:
+# on bare X, under an X11 window manager (openbox, metacity, fluxbox) on Xvfb, or on the X server
+# of a headless Wayland compositor (kwin, mutter), whose XWayland users of KDE and GNOME meet.
+# Usage: end_to_end.sh SCENARIO PROGRAM [DESKTOP]
 set -euo pipefail
 
 scenario=$1
 program=$(realpath "$2")
-manager=${3:-}
+desktop=${3:-}
 
-for tool in xvfb-run xdotool xwininfo xprop xdpyinfo import dbus-run-session $manager; do
+case $desktop in
+kwin) needed="kwin_wayland Xwayland" ;;
+mutter) needed="mutter Xwayland" ;;
+*) needed="xvfb-run $desktop" ;;
+esac
+for tool in xdotool xwininfo xprop xdpyinfo import dbus-run-session $needed; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -17,9 +23,13 @@ if [ -z "${JESTREL_E2E_INSIDE_X:-}" ]; then
     # Without a session bus address Qt would start a bus of its own that outlives the test.
     export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/jestrel-bus
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-    # The server would otherwise reset whenever its last client leaves, as each of this script's
-    # queries does, and drop the program's connection if it is still being set up.
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" "$0" "$@"
+    # A compositor brings its own X server, started below. Xvfb would otherwise reset whenever its
+    # last client leaves, as each of this script's queries does, and drop the program's connection
+    # if it is still being set up.
+    case $desktop in
+    kwin | mutter) ;;
+    *) exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" "$0" "$@" ;;
+    esac
 fi
 
 work=$(mktemp -d)
@@ -27,7 +37,12 @@ pid=
 managerPid=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    [ -n "$managerPid" ] && kill "$managerPid" 2>/dev/null || true
+    # A compositor leads a process group of its own, its XWayland in it.
+    if [ -n "$managerPid" ]; then
+        kill -- "-$managerPid" 2>/dev/null || kill "$managerPid" 2>/dev/null || true
+        # Gone before its files are: a window manager may still be writing to its home.
+        wait "$managerPid" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -45,10 +60,49 @@ wait_until() {
     done
 }
 
-if [ -n "$manager" ]; then
-    "$manager" >/dev/null 2>&1 &
+has_window_manager() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+
+# Starts a headless Wayland compositor of 1280 x 1024 and takes the X server it starts for X
+# clients as the display.
+start_compositor() {
+    mkdir -m 700 "$work/runtime"
+    # Run by the compositor once its X server takes clients, with DISPLAY set to it.
+    printf '#!/bin/sh\necho "$DISPLAY ${XAUTHORITY:-}" >"%s.new" && mv "%s.new" "%s"\nexec sleep infinity\n' \
+        "$work/display" "$work/display" "$work/display" >"$work/ready"
+    chmod +x "$work/ready"
+    local compositor
+    case $desktop in
+    kwin)
+        # The packaged program carries file capabilities, which a sandbox may refuse to honour.
+        cp "$(command -v kwin_wayland)" "$work/kwin_wayland"
+        compositor=("$work/kwin_wayland" --virtual --xwayland --width 1280 --height 1024 --socket "jestrel-$$"
+            --no-lockscreen --no-global-shortcuts --no-kactivities "$work/ready")
+        ;;
+    mutter)
+        compositor=(mutter --wayland --headless --virtual-monitor 1280x1024 --wayland-display "jestrel-$$" --sm-disable
+            -- "$work/ready")
+        ;;
+    esac
+    XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config GSETTINGS_BACKEND=memory \
+        setsid dbus-run-session -- "${compositor[@]}" </dev/null >"$work/compositor.log" 2>&1 &
     managerPid=$!
-    wait_until 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "$manager did not start"
+    wait_until 20 test -s "$work/display" || fail "$desktop did not start: $(tail -n 5 "$work/compositor.log")"
+    local authority
+    read -r DISPLAY authority <"$work/display"
+    export DISPLAY
+    [ -z "$authority" ] || export XAUTHORITY=$authority
+}
+
+case $desktop in
+"") ;;
+kwin | mutter) start_compositor ;;
+*)
+    GSETTINGS_BACKEND=memory HOME=$work "$desktop" >/dev/null 2>&1 &
+    managerPid=$!
+    ;;
+esac
+if [ -n "$desktop" ]; then
+    wait_until 20 has_window_manager || fail "$desktop did not start"
 fi
 read -r screenWidth screenHeight < <(xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*\)x\([0-9]*\) pixels.*/\1 \2/p')
 
@@ -98,16 +152,24 @@ frame() {
     echo "${extents:-0 0 0 0}"
 }
 
-# The outer window, frame and all, centred on the screen to within a pixel.
-expect_centred() {
+# Whether the outer window, frame and all, is centred on the screen to within a pixel; if not, says
+# where it is in $offCentre.
+is_centred() {
     local x y w h left right top bottom
     read -r x y w h < <(geometry "$1")
     read -r left right top bottom < <(frame "$1")
     local outerX=$((x - left)) outerY=$((y - top)) outerW=$((w + left + right)) outerH=$((h + top + bottom))
     local dx=$((2 * outerX + outerW - screenWidth)) dy=$((2 * outerY + outerH - screenHeight))
-    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] \
-        || fail "window ${outerW}x$outerH at $outerX,$outerY, frame included, is not centred on ${screenWidth}x$screenHeight"
+    offCentre="${outerW}x$outerH at $outerX,$outerY, frame included"
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
 }
+
+# The window centred, once it has settled where it is put.
+expect_centred() {
+    wait_until 3 is_centred "$1" || fail "window $offCentre is not centred on ${screenWidth}x$screenHeight"
+}
+
+is_iconic() { xprop -id "$1" WM_STATE | grep -q 'window state: Iconic'; }
 
 key() { xdotool windowfocus --sync "$1" key "${@:2}"; }
 
@@ -199,6 +261,58 @@ screen_reader)
     # A session bus of its own, on which the accessibility bus starts when the program asks for it.
     dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$program" 2>"$work/stderr" \
         || fail "$(grep -v -e 'fd limit' -e 'Activat' -e 'SpiRegistry' "$work/stderr")"
+    ;;
+no_display)
+    sayings
+    status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>"$work/stderr" || status=$?
+    [ "$status" -eq 1 ] || fail "exit status $status without a display, expected 1"
+    [ "$(cat "$work/stderr")" = "Jestrel!: Cannot show a window: no display can be opened; start Jestrel from a desktop, where DISPLAY or WAYLAND_DISPLAY names one." ] \
+        || fail "without a display it says: $(cat "$work/stderr")"
+    ;;
+centred_every_time)
+    # Where a window manager places windows at random, one run in some is enough to show it.
+    sayings
+    for _ in 1 2 3; do
+        start
+        main=$(window 'Jestrel!' normal)
+        expect_centred "$main"
+        key "$main" alt+h a
+        about=$(window 'About Jestrel!' dialog)
+        expect_centred "$about"
+        key "$about" Return
+        wait_until 5 about_is_hidden || fail "Enter left the dialog open"
+        key "$main" Escape
+        expect_exit 0
+    done
+    rm Jestrel.Ini
+    start
+    box=$(window 'Jestrel!' dialog)
+    expect_centred "$box"
+    key "$box" Return
+    expect_exit 1
+    ;;
+about_minimised)
+    sayings
+    start
+    main=$(window 'Jestrel!' normal)
+    read_layout "$main"
+    before=$(label_picture "$main")
+    key "$main" alt+h a
+    about=$(window 'About Jestrel!' dialog)
+    xdotool windowminimize "$about"
+    # The main window goes with it, rather than stay on the screen blocked by a box out of reach.
+    wait_until 5 is_iconic "$main" || fail "minimising the about box left the main window on the screen"
+    xdotool windowactivate "$main"
+    wait_until 5 is_shown 'About Jestrel!' dialog || fail "restoring the main window left the about box hidden"
+    # Still modal: the bullseye takes no click until OK.
+    click_picture "$main"
+    sleep 0.3
+    [ "$(label_picture "$main")" = "$before" ] || fail "the main window took a click while the about box showed"
+    key "$about" Return
+    wait_until 5 about_is_hidden || fail "Enter left the dialog open"
+    key "$main" Escape
+    expect_exit 0
     ;;
 writes_nothing)
     # A whole session in a fresh home: nothing may appear or change there or beside the sayings.

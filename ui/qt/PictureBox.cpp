@@ -1,6 +1,7 @@
 #include "ui/qt/PictureBox.h"
 
 #include "forms/FormDescription.h"
+#include "platform/qt/Startup.h"
 #include "ui/qt/ProgramIcon.h"
 
 #include <QAccessibleWidget>
@@ -63,20 +64,26 @@ PictureBox::PictureBox(QWidget *parent) : QAbstractButton(parent)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    // Drawn again only when the box moves to a screen of another scale.
-    if (m_picture.isNull() || m_picture.devicePixelRatio() != ratio)
-        m_picture = programImage(ratio);
-    // On whole display pixels: a picture between two would be smoothed.
-    const auto centred = [ratio](int room, int picture) { return std::floor((room * ratio - picture) / 2) / ratio; };
-    painter.drawImage(QPointF(centred(width(), m_picture.width()), centred(height(), m_picture.height())), m_picture);
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.backgroundColor = palette().color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    // Called from the toolkit's own code, which a failure must not cross: it ends the program as
+    // one in a handler does.
+    runHandler([this] {
+        QPainter painter(this);
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        // Drawn again only when the box moves to a screen of another scale.
+        if (m_picture.isNull() || m_picture.devicePixelRatio() != ratio)
+            m_picture = programImage(ratio);
+        // On whole display pixels: a picture between two would be smoothed.
+        const auto centred
+            = [ratio](int room, int picture) { return std::floor((room * ratio - picture) / 2) / ratio; };
+        painter.drawImage(QPointF(centred(width(), m_picture.width()), centred(height(), m_picture.height())),
+                          m_picture);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.backgroundColor = palette().color(QPalette::Window);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    });
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)

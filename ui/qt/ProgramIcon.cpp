@@ -1,5 +1,6 @@
 #include "ui/qt/ProgramIcon.h"
 
+#include "platform/qt/Startup.h"
 #include "resources/BullseyeIcon.h"
 #include "resources/BullseyeRendering.h"
 #include "resources/IconDecoder.h"
@@ -42,7 +43,11 @@ class BullseyeIconEngine final : public QIconEngine
 public:
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
-        return QPixmap::fromImage(bullseyeImage(std::min(size.width(), size.height())));
+        // Asked for by the toolkit's own code, which a failure must not cross: it ends the
+        // program as one in a handler does.
+        QPixmap drawn;
+        runHandler([&] { drawn = QPixmap::fromImage(bullseyeImage(std::min(size.width(), size.height()))); });
+        return drawn;
     }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override

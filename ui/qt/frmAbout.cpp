@@ -31,6 +31,8 @@ frmAbout::frmAbout(ProgramLauncher &launcher, QWidget *mainWindow) : QDialog(mai
     LAB_8 = controlOf<QLabel>(*this, "LAB_8");
 
     connect(BTN_OK, &QPushButton::clicked, this, handler(this, &frmAbout::BTN_OK_Click));
+    if (mainWindow)
+        mainWindow->installEventFilter(this);
 }
 
 void frmAbout::showModal()
@@ -49,11 +51,21 @@ bool frmAbout::event(QEvent *event)
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate)
         handler(this, &frmAbout::Form_GotFocus)();
+    // Some window managers, metacity and marco among them, minimise a modal dialog alone, and
+    // leave the window it blocks on the screen, dead, with nothing in the task bar to bring the
+    // dialog back. The main window goes with it, and brings it back when it is restored.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && parentWidget() && !parentWidget()->isMinimized())
+        parentWidget()->showMinimized();
     return handled;
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == parentWidget() && event->type() == QEvent::WindowStateChange && !parentWidget()->isMinimized()
+        && isVisible() && isMinimized()) {
+        showNormal();
+        activateWindow();
+    }
     if (watched == BTN_OK && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // Tab moves the focus in a dialog; it never reaches a button as a character.

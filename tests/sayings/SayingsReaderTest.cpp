@@ -187,7 +187,10 @@ TEST(ReadSayings, ReadsEveryLineEndingAndEncoding)
           { "na\xC3\xAFve \xE6\x97\xA5\xE6\x9C\xAC", "\xF0\x9F\x8E\xAF \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D" } },
         // A surrogate without its partner, and a last byte without its pair.
         { "UTF-16 LE, broken",
-          utf16(u"2\r\na\xD800" u"b", false) + "x",
+          utf16(u"2\r\na\xD800"
+                u"b",
+                false)
+              + "x",
           2,
           { "a\xEF\xBF\xBD"
             "b\xEF\xBF\xBD" } },

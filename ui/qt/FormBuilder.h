@@ -18,8 +18,9 @@ inline QString fromUtf8(std::string_view text)
 
 // Makes a window what its form's description says: its name, caption, icon and client area's
 // size, and every control in the order described, each by its kind with its name, place, font,
-// whether it is enabled, its tooltip, caption and the name a screen reader reads. The focus moves in the order of the tab
-// indices; Enter presses the default button and Escape the cancel button.
+// whether it is enabled, its tooltip, caption and the name a screen reader reads. The focus
+// moves in the order of the tab indices; Enter presses the default button and Escape the cancel
+// button.
 void buildForm(QWidget &window, QWidget &clientArea, const forms::FormDescription &form);
 
 // The control of that name that buildForm() made in window.

@@ -1,3 +1,4 @@
+#include "ui/qt/FormBuilder.h"
 #include "forms/AboutForm.h"
 #include "forms/MainForm.h"
 #include "platform/qt/Twips.h"
@@ -5,7 +6,6 @@
 #include "support/QtPrinting.h"
 #include "support/RecordingLauncher.h"
 #include "ui/qt/CaptionLabel.h"
-#include "ui/qt/FormBuilder.h"
 #include "ui/qt/Frm_JestrelMain.h"
 #include "ui/qt/PictureBox.h"
 #include "ui/qt/frmAbout.h"

@@ -24,6 +24,9 @@ std::string sampleBesideProgram()
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
+    // No library is ever loaded from the program's folder or the current one, where the sayings
+    // file lives and anybody may leave one of a system library's name.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     jestrel::ClockRandom random;
     jestrel::SystemLauncher launcher;
     std::unique_ptr<jestrel::Frm_JestrelMain> window;

@@ -1,6 +1,6 @@
 #include "platform/InputFileFailures.h"
 
-#include <filesystem>
+#include "platform/PathQueries.h"
 
 namespace jestrel
 {
@@ -10,14 +10,8 @@ namespace
 
 std::string whereLookedFor(const std::string &path)
 {
-    // From and to UTF-8 explicitly: on Windows, path::string() converts to the ANSI code page,
-    // which cannot hold every folder's name.
-    std::error_code error;
-    const auto folder = std::filesystem::absolute(std::u8string(path.begin(), path.end()), error).parent_path();
-    if (error)
-        return std::string();
-    const std::u8string name = folder.u8string();
-    return " in " + std::string(name.begin(), name.end());
+    const std::string folder = absoluteFolder(path);
+    return folder.empty() ? std::string() : " in " + folder;
 }
 
 std::string_view describe(SpecialFile kind)

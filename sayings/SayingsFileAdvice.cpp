@@ -1,6 +1,6 @@
 #include "sayings/SayingsFileAdvice.h"
 
-#include <filesystem>
+#include "platform/PathQueries.h"
 
 namespace jestrel
 {
@@ -9,11 +9,8 @@ std::string sayingsFileAdvice(const std::string &samplePath, std::string_view re
 {
     std::string advice = "Jestrel shows sayings from Jestrel.Ini, a plain text file in the folder it starts in: a line "
                          "with the number of lines in the file, then one saying on each line.";
-    std::error_code error;
-    // Read as UTF-8, which Windows would otherwise take for its ANSI code page.
-    const std::filesystem::path sample(std::u8string(samplePath.begin(), samplePath.end()));
     // The path stands on a line of its own, where a message box that wraps its text keeps it whole.
-    if (!samplePath.empty() && std::filesystem::is_regular_file(sample, error)) {
+    if (!samplePath.empty() && isRegularFile(samplePath)) {
         advice += " A sample to copy there is\n";
         advice += samplePath;
         advice += '\n';

@@ -39,12 +39,17 @@ int runMessageLoop()
     return static_cast<int>(message.wParam);
 }
 
+// Marks a window whose modal showing goes on. Windows hides owned windows while their owner is
+// minimised, so being hidden does not end the showing: only hideModal() does.
+constexpr const wchar_t *kShownModally = L"Jestrel.ShownModally";
+
 void showModal(HWND window)
 {
+    SetPropW(window, kShownModally, reinterpret_cast<HANDLE>(1));
     EnableWindow(GetWindow(window, GW_OWNER), FALSE);
     ShowWindow(window, SW_SHOW);
     MSG message {};
-    while (IsWindowVisible(window)) {
+    while (GetPropW(window, kShownModally)) {
         if (!nextMessage(message)) {
             // The outer loop ends the program with the same status.
             PostQuitMessage(static_cast<int>(message.wParam));
@@ -52,11 +57,13 @@ void showModal(HWND window)
         }
         dispatch(message);
     }
+    RemovePropW(window, kShownModally);
     EnableWindow(GetWindow(window, GW_OWNER), TRUE);
 }
 
 void hideModal(HWND window)
 {
+    RemovePropW(window, kShownModally);
     // Enabled before the window hides, so that Windows activates the owner and not another program.
     EnableWindow(GetWindow(window, GW_OWNER), TRUE);
     ShowWindow(window, SW_HIDE);

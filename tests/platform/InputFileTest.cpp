@@ -50,11 +50,14 @@ TEST(InputFile, ReadsARegularFileToItsEnd)
 TEST(InputFile, MissingFileNamesTheFolderLookedIn)
 {
     test::TempDir dir;
-    const std::string path = test::utf8(dir.path() / "Jestrel.Ini");
-    const RuntimeFailure failure = openFailure(path);
-    EXPECT_EQ(failure.kind(), FailureKind::FileNotFound);
-    EXPECT_EQ(std::string(failure.what()),
-              "Cannot open " + path + ": there is no such file in " + test::utf8(dir.path()) + ".");
+    // A name that is not UTF-8 is reported the same way, not lost to a failure to convert it.
+    for (const std::string &path : { test::utf8(dir.path() / "Jestrel.Ini"), test::utf8(dir.path()) + "/\xff.Ini" }) {
+        SCOPED_TRACE(path);
+        const RuntimeFailure failure = openFailure(path);
+        EXPECT_EQ(failure.kind(), FailureKind::FileNotFound);
+        EXPECT_EQ(std::string(failure.what()),
+                  "Cannot open " + path + ": there is no such file in " + test::utf8(dir.path()) + ".");
+    }
 }
 
 // An editor may save the sayings while a draw reads them: in place, or by moving the old file

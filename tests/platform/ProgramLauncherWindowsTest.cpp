@@ -2,6 +2,7 @@
 #include "platform/RuntimeFailure.h"
 #include "platform/WideText.h"
 #include "support/AwaitFile.h"
+#include "support/CurrentDir.h"
 #include "support/TempDir.h"
 
 #include <fstream>
@@ -36,6 +37,34 @@ TEST(SystemLauncher, StartsTheCommandLineAsItStandsShownAsAsked)
     int shown = -1;
     std::ifstream(report) >> shown;
     EXPECT_EQ(shown, SW_SHOWMINIMIZED);
+}
+
+// A program named without its folder comes from the system folder, never from the current one,
+// where the sayings file lives and anybody may leave a program of that name. Where the system
+// has none of that name, as Wine has no calculator, it fails to start.
+TEST(SystemLauncher, AProgramNamedAloneComesFromTheSystemFolderOnly)
+{
+    test::TempDir dir;
+    std::filesystem::copy_file(probe(), dir.path() / "calc.exe");
+    const test::CurrentDir inDir(dir.path());
+    const auto mark = dir.path() / "planted";
+    try {
+        const auto started = static_cast<DWORD>(SystemLauncher().launch("calc.exe " + test::utf8(mark), 1));
+        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, started);
+        std::wstring image(MAX_PATH, L'\0');
+        DWORD length = static_cast<DWORD>(image.size());
+        QueryFullProcessImageNameW(process, 0, image.data(), &length);
+        TerminateProcess(process, 0);
+        CloseHandle(process);
+        std::wstring system(MAX_PATH, L'\0');
+        system.resize(GetSystemDirectoryW(system.data(), static_cast<UINT>(system.size())));
+        image.resize(length);
+        EXPECT_EQ(CompareStringOrdinal(image.c_str(), -1, (system + L"\\calc.exe").c_str(), -1, TRUE), CSTR_EQUAL)
+            << toUtf8(image);
+    } catch (const RuntimeFailure &failure) {
+        EXPECT_EQ(failure.kind(), FailureKind::LaunchFailure);
+    }
+    EXPECT_FALSE(test::awaitFile(mark, std::chrono::milliseconds(500))) << "the planted calc.exe ran";
 }
 
 TEST(SystemLauncher, ACommandThatCannotStartIsALaunchFailure)

@@ -14,6 +14,41 @@ namespace
 
 constexpr UINT_PTR kSubclassId = 0xACC;
 
+// The calls of the accessibility and COM libraries the controls need, loaded the first time a
+// screen reader asks: most runs never do, and under Wine loading the libraries at start-up made
+// the first showing a third slower.
+struct AccessibilityCalls {
+    decltype(&CoInitializeEx) joinApartment = nullptr;
+    decltype(&CreateStdAccessibleObject) standardObject = nullptr;
+    decltype(&LresultFromObject) handOver = nullptr;
+    decltype(&SysAllocString) allocateString = nullptr;
+};
+
+template<typename Call> void find(HMODULE library, const char *name, Call &call)
+{
+    // Through the generic function type, which converts to any other without a warning.
+    call = library ? reinterpret_cast<Call>(reinterpret_cast<void (*)()>(GetProcAddress(library, name))) : nullptr;
+}
+
+// Null where a library or call is missing.
+const AccessibilityCalls *accessibilityCalls()
+{
+    static const AccessibilityCalls calls = [] {
+        AccessibilityCalls found;
+        find(LoadLibraryW(L"ole32.dll"), "CoInitializeEx", found.joinApartment);
+        const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
+        find(oleacc, "CreateStdAccessibleObject", found.standardObject);
+        find(oleacc, "LresultFromObject", found.handOver);
+        find(LoadLibraryW(L"oleaut32.dll"), "SysAllocString", found.allocateString);
+        // A screen reader in another process reaches the objects through COM, which the thread
+        // joins here.
+        if (found.joinApartment)
+            found.joinApartment(nullptr, COINIT_APARTMENTTHREADED);
+        return found;
+    }();
+    return calls.joinApartment && calls.standardObject && calls.handOver && calls.allocateString ? &calls : nullptr;
+}
+
 bool isSelf(const VARIANT &child)
 {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -69,7 +104,7 @@ public:
     {
         if (!isSelf(child))
             return m_standard->get_accDefaultAction(child, action);
-        *action = isPressable() ? SysAllocString(L"Press") : nullptr;
+        *action = isPressable() ? accessibilityCalls()->allocateString(L"Press") : nullptr;
         return *action ? S_OK : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
@@ -176,16 +211,15 @@ private:
 
 LRESULT CALLBACK answerAccessibility(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR kind)
 {
-    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
-        // A screen reader in another process reaches the object through COM, which the thread
-        // joins the first time one asks; most runs never need it.
-        [[maybe_unused]] static const HRESULT joined = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const AccessibilityCalls *calls = nullptr;
+    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)
+        && (calls = accessibilityCalls())) {
         IAccessible *standard = nullptr;
-        if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                             reinterpret_cast<void **>(&standard))))
+        if (FAILED(calls->standardObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void **>(&standard))))
             return DefSubclassProc(control, message, wParam, lParam);
         auto *accessible = new AccessibleControl(control, static_cast<forms::ControlKind>(kind), standard);
-        const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, accessible);
+        const LRESULT result = calls->handOver(__uuidof(IAccessible), wParam, accessible);
         accessible->Release();
         return result;
     }

@@ -305,6 +305,29 @@ public:
 
     bool running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
 
+    // How many of the program's message boxes show.
+    int reportsShown() const
+    {
+        struct Count {
+            DWORD process;
+            int shown;
+        } count { m_process.dwProcessId, 0 };
+        EnumWindows(
+            [](HWND window, LPARAM parameter) {
+                auto &counted = *reinterpret_cast<Count *>(parameter);
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                std::array<wchar_t, 16> name {};
+                GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+                if (process == counted.process && IsWindowVisible(window)
+                    && std::wstring_view(name.data()) == L"#32770")
+                    ++counted.shown;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+        return count.shown;
+    }
+
 private:
     const Folder &m_folder;
     PROCESS_INFORMATION m_process {};
@@ -364,6 +387,30 @@ const std::array kScenarios {
                    check(waitFor([&] { return !IsWindowVisible(about) && IsWindowEnabled(main); }),
                          "a letter key on OK did not put the about box away");
                    check(jestrel.running() && IsWindow(about), "the about box was destroyed, or the program ended");
+               } },
+    Scenario { "about_modal_through_minimising", kThreeSayings,
+               [](const Jestrel &jestrel) {
+                   const HWND main = jestrel.mainWindow();
+                   const HWND about = openAbout(jestrel);
+                   // Windows hides a minimised window's owned windows and shows them again as it is
+                   // restored; Wine leaves them shown, so the driver does what Windows would.
+                   ShowWindow(main, SW_MINIMIZE);
+                   ShowWindow(about, SW_HIDE);
+                   check(waitFor([&] { return IsIconic(main) && !IsWindowVisible(about); }),
+                         "minimising the main window left the about box shown");
+                   std::this_thread::sleep_for(300ms);
+                   check(!IsWindowEnabled(main), "the main window takes input while the about box is hidden with it");
+                   ShowWindow(main, SW_RESTORE);
+                   ShowWindow(about, SW_SHOWNA);
+                   check(waitFor([&] { return IsWindowVisible(about); }),
+                         "restoring the main window did not bring the about box back");
+                   check(!IsWindowEnabled(main), "the about box came back modeless");
+                   SetForegroundWindow(about);
+                   check(waitFor([&] { return GetForegroundWindow() == about; }),
+                         "the about box did not come to the front");
+                   press(VK_RETURN);
+                   check(waitFor([&] { return !IsWindowVisible(about) && IsWindowEnabled(main); }),
+                         "OK did not put the about box away");
                } },
     Scenario { "about_keeps_place", kThreeSayings,
                [](const Jestrel &jestrel) {
@@ -429,6 +476,24 @@ const std::array kScenarios {
                    check(jestrel.exitStatus() == 0, "Escape did not end the program with status 0");
                } },
     Scenario { "missing_file_reports", std::nullopt, expectFailureReport },
+    Scenario { "second_failure_one_report", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) {
+                   const HWND main = jestrel.mainWindow();
+                   const HWND picture = jestrel.control("Picture1");
+                   std::filesystem::remove(jestrel.folder().path() / "Jestrel.Ini");
+                   click(picture);
+                   check(waitFor([&] { return jestrel.reportsShown() == 1; }), "the missing file was not reported");
+                   // The report's own message loop hands the main window another click, which fails
+                   // again.
+                   PostMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(picture), BN_CLICKED),
+                                reinterpret_cast<LPARAM>(picture));
+                   std::this_thread::sleep_for(500ms);
+                   check(jestrel.reportsShown() == 1,
+                         std::to_string(jestrel.reportsShown()) + " reports show for one failure after another");
+                   const HWND box = jestrel.visibleWindow(L"#32770");
+                   PostMessageW(box, WM_COMMAND, IDOK, 0);
+                   check(jestrel.exitStatus() == 1, "the exit status is not 1");
+               } },
     Scenario { "short_file_reports", "5\r\nOnly one\r\n", expectFailureReport },
 };
 

@@ -236,14 +236,14 @@ public:
 
     const Folder &folder() const { return m_folder; }
 
-    // The program's top-level window of that class, visible or not; nullptr when it has none.
-    HWND window(const wchar_t *className) const
+    // The program's top-level windows of that class, visible or not.
+    std::vector<HWND> windows(const wchar_t *className) const
     {
         struct Search {
             DWORD process;
             const wchar_t *className;
-            HWND found;
-        } search { m_process.dwProcessId, className, nullptr };
+            std::vector<HWND> found;
+        } search { m_process.dwProcessId, className, {} };
         EnumWindows(
             [](HWND window, LPARAM parameter) {
                 auto &wanted = *reinterpret_cast<Search *>(parameter);
@@ -252,11 +252,18 @@ public:
                 std::array<wchar_t, 64> name {};
                 GetClassNameW(window, name.data(), static_cast<int>(name.size()));
                 if (process == wanted.process && std::wstring_view(name.data()) == wanted.className)
-                    wanted.found = window;
-                return wanted.found ? FALSE : TRUE;
+                    wanted.found.push_back(window);
+                return TRUE;
             },
             reinterpret_cast<LPARAM>(&search));
         return search.found;
+    }
+
+    // The first of them; nullptr when it has none.
+    HWND window(const wchar_t *className) const
+    {
+        const std::vector<HWND> found = windows(className);
+        return found.empty() ? nullptr : found.front();
     }
 
     HWND visibleWindow(const wchar_t *className) const
@@ -306,27 +313,7 @@ public:
     bool running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
 
     // How many of the program's message boxes show.
-    int reportsShown() const
-    {
-        struct Count {
-            DWORD process;
-            int shown;
-        } count { m_process.dwProcessId, 0 };
-        EnumWindows(
-            [](HWND window, LPARAM parameter) {
-                auto &counted = *reinterpret_cast<Count *>(parameter);
-                DWORD process = 0;
-                GetWindowThreadProcessId(window, &process);
-                std::array<wchar_t, 16> name {};
-                GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-                if (process == counted.process && IsWindowVisible(window)
-                    && std::wstring_view(name.data()) == L"#32770")
-                    ++counted.shown;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&count));
-        return count.shown;
-    }
+    std::ptrdiff_t reportsShown() const { return std::ranges::count_if(windows(L"#32770"), IsWindowVisible); }
 
 private:
     const Folder &m_folder;
@@ -430,45 +417,43 @@ const std::array kScenarios {
                [](const Jestrel &jestrel) { jestrel.drawAfterTab(VK_SPACE, L"Bravo"); } },
     Scenario { "tab_enter_draws", "2\r\nAlpha\r\n",
                [](const Jestrel &jestrel) { jestrel.drawAfterTab(VK_RETURN, L"Bravo"); } },
-    Scenario { "screen_reader_reads", "2\r\nA saying && more\r\n",
-               [](const Jestrel &jestrel) {
-                   const HWND about = openAbout(jestrel);
-                   const auto aboutControl = [&](std::string_view name) {
-                       return GetDlgItem(about, jestrel::controlId(jestrel::forms::aboutForm().control(name)));
-                   };
-                   const struct {
-                       HWND control;
-                       Spoken expected;
-                   } rows[] = {
-                       { jestrel.control("Picture1"),
-                         { L"Click for another saying", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
-                       { jestrel.control("Lbl_Jestrel"), { L"A saying & more", ROLE_SYSTEM_STATICTEXT, {} } },
-                       { jestrel.control("Btn_ThatWuzJestrel"), { L"Jestrel!", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
-                       { aboutControl("PIC_Icon"), { L"Jestrel! icon", ROLE_SYSTEM_GRAPHIC, {} } },
-                       { aboutControl("BTN_OK"), { L"OK", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
-                   };
-                   for (const auto &row : rows) {
-                       const Spoken spoken = spokenOf(row.control);
-                       check(spoken.name == row.expected.name && spoken.role == row.expected.role
-                                 && spoken.defaultAction == row.expected.defaultAction,
-                             "a screen reader reads \"" + narrow(spoken.name) + "\", role "
-                                 + std::to_string(spoken.role) + ", action \"" + narrow(spoken.defaultAction)
-                                 + "\" where \"" + narrow(row.expected.name) + "\" was expected");
-                   }
-               } },
-    Scenario { "screen_reader_draws", "2\r\nAlpha\r\n",
-               [](const Jestrel &jestrel) {
-                   jestrel.folder().writeSayings("2\r\nBravo\r\n");
-                   IAccessible *picture = accessibleOf(jestrel.control("Picture1"));
-                   VARIANT self {};
-                   self.vt = VT_I4;
-                   self.lVal = CHILDID_SELF;
-                   const HRESULT pressed = picture->accDoDefaultAction(self);
-                   picture->Release();
-                   check(pressed == S_OK, "the bullseye's default action failed");
-                   check(waitFor([&] { return jestrel.saying() == L"Bravo"; }),
-                         "the bullseye's default action did not draw");
-               } },
+    Scenario {
+        "screen_reader_reads", "2\r\nA saying && more\r\n",
+        [](const Jestrel &jestrel) {
+            const HWND about = openAbout(jestrel);
+            const auto aboutControl = [&](std::string_view name) {
+                return GetDlgItem(about, jestrel::controlId(jestrel::forms::aboutForm().control(name)));
+            };
+            const struct {
+                HWND control;
+                Spoken expected;
+            } rows[] = {
+                { jestrel.control("Picture1"), { L"Click for another saying", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
+                { jestrel.control("Lbl_Jestrel"), { L"A saying & more", ROLE_SYSTEM_STATICTEXT, {} } },
+                { jestrel.control("Btn_ThatWuzJestrel"), { L"Jestrel!", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
+                { aboutControl("PIC_Icon"), { L"Jestrel! icon", ROLE_SYSTEM_GRAPHIC, {} } },
+                { aboutControl("BTN_OK"), { L"OK", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
+            };
+            for (const auto &row : rows) {
+                const Spoken spoken = spokenOf(row.control);
+                check(spoken.name == row.expected.name && spoken.role == row.expected.role
+                          && spoken.defaultAction == row.expected.defaultAction,
+                      "a screen reader reads \"" + narrow(spoken.name) + "\", role " + std::to_string(spoken.role)
+                          + ", action \"" + narrow(spoken.defaultAction) + "\" where \"" + narrow(row.expected.name)
+                          + "\" was expected");
+            }
+            // The bullseye's default action draws.
+            PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+            check(waitFor([&] { return !IsWindowVisible(about); }), "the about box stayed");
+            jestrel.folder().writeSayings("2\r\nBravo\r\n");
+            IAccessible *picture = accessibleOf(jestrel.control("Picture1"));
+            VARIANT self {};
+            self.vt = VT_I4;
+            self.lVal = CHILDID_SELF;
+            check(picture->accDoDefaultAction(self) == S_OK, "the bullseye's default action failed");
+            picture->Release();
+            check(waitFor([&] { return jestrel.saying() == L"Bravo"; }), "the bullseye's default action did not draw");
+        } },
     Scenario { "escape_ends", kThreeSayings,
                [](const Jestrel &jestrel) {
                    jestrel.mainWindow();

@@ -9,6 +9,7 @@
 #include "support/FixedRandom.h"
 #include "support/RecordingLauncher.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace jestrel
@@ -51,10 +52,10 @@ TEST(FormWindow, BuildsEachWindowAsDescribed)
             GetWindowRect(control, &place);
             MapWindowPoints(nullptr, window->handle(), reinterpret_cast<POINT *>(&place), 2);
             const forms::TwipsRect &twips = described.twips;
-            EXPECT_EQ(place.left, pixels(twips.left));
-            EXPECT_EQ(place.top, pixels(twips.top));
-            EXPECT_EQ(place.right - place.left, pixels(twips.width));
-            EXPECT_EQ(place.bottom - place.top, pixels(twips.height));
+            EXPECT_EQ(
+                (std::array<LONG, 4> { place.left, place.top, place.right - place.left, place.bottom - place.top }),
+                (std::array<LONG, 4> { pixels(twips.left), pixels(twips.top), pixels(twips.width),
+                                       pixels(twips.height) }));
             EXPECT_EQ(IsWindowEnabled(control) != FALSE, described.enabled);
 
             std::wstring className(32, L'\0');

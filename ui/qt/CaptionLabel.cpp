@@ -1,5 +1,7 @@
 #include "ui/qt/CaptionLabel.h"
 
+#include "ui/qt/ControlFont.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -29,6 +31,8 @@ CaptionLabel::CaptionLabel(QWidget *parent) : QLabel(parent)
 
 void CaptionLabel::setCaption(const QString &caption)
 {
+    if (const QFont wanted = withColourEmoji(font(), caption); wanted.families() != font().families())
+        setFont(wanted);
     setText(caption);
     setAccessibleName(shownCaption(caption));
 }

@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QStringList>
 #include <QStringTokenizer>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -56,16 +57,9 @@ QString installedFamily()
     return matched.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : matched;
 }
 
-// Emoji come from a colour font where one is installed, before the system's fallbacks, which may
-// find a monochrome face first.
-const QString kColourEmoji = u"Noto Color Emoji"_s;
-
 QFont fontAt(const QString &family, double points)
 {
     QFont font(family);
-    static const bool hasColourEmoji = isInstalled(kColourEmoji);
-    if (hasColourEmoji)
-        font.setFamilies({ family, kColourEmoji });
     font.setWeight(QFont::Weight(forms::kControlFont.weight));
     font.setPointSizeF(points);
     return font;
@@ -137,6 +131,25 @@ FittedFont fittedFont()
 }
 
 } // namespace
+
+QFont withColourEmoji(QFont font, const QString &text)
+{
+    // The system's fallbacks may find a monochrome face with the emoji first. Looked for only once
+    // a caption has emoji: finding a family's faces costs start-up a tenth of its work.
+    const bool hasEmoji = std::ranges::any_of(text, [](QChar c) {
+        return c.isSurrogate() || (c.unicode() >= 0x2600 && c.unicode() <= 0x27BF) || c.unicode() == 0xFE0F;
+    });
+    static const QString colourEmoji = u"Noto Color Emoji"_s;
+    const bool listed = font.families().contains(colourEmoji);
+    if (hasEmoji && !listed) {
+        static const bool installed = isInstalled(colourEmoji);
+        if (installed)
+            font.setFamilies({ font.family(), colourEmoji });
+    } else if (!hasEmoji && listed) {
+        font.setFamilies({});
+    }
+    return font;
+}
 
 QFont controlFont()
 {

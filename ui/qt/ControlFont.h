@@ -10,4 +10,7 @@ namespace jestrel
 // stand-in that runs wider is set just small enough for every caption of both windows to show whole.
 QFont controlFont();
 
+// font, with emoji in text drawn from a colour emoji font where one is installed.
+QFont withColourEmoji(QFont font, const QString &text);
+
 } // namespace jestrel

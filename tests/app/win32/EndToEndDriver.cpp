@@ -213,9 +213,18 @@ public:
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         std::wstring commandLine = L"\"" + program.wstring() + L"\"";
-        check(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             folder.path().c_str(), &startup, &m_process),
-              "cannot start " + program.string());
+        // Wine now and then fails to start a process that starts on the next try (seen once in
+        // CI, a freshly booted prefix); a program that cannot load fails every try.
+        DWORD error = 0;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.path().c_str(), &startup, &m_process))
+                return;
+            error = GetLastError();
+            std::fprintf(stderr, "starting %s failed with error %lu\n", program.string().c_str(), error);
+            std::this_thread::sleep_for(500ms);
+        }
+        throw CheckFailed("cannot start " + program.string() + ": error " + std::to_string(error));
     }
     ~Jestrel()
     {

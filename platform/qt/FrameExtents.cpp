@@ -1,16 +1,14 @@
 #include "platform/qt/FrameExtents.h"
 
-#include <QGuiApplication>
+#include "platform/qt/X11Connection.h"
+
 #include <QWidget>
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cstdlib>
-#include <memory>
 #include <string_view>
 #include <thread>
 #include <vector>
-#include <xcb/xcb.h>
 
 namespace jestrel
 {
@@ -21,8 +19,6 @@ namespace
 // Window managers answer at once; one that is busy gets a moment before the window shows anyway.
 constexpr auto kAnswerWait = std::chrono::milliseconds(250);
 constexpr auto kPollInterval = std::chrono::milliseconds(2);
-
-template<typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 enum Atom { SupportingWmCheck, Supported, RequestFrameExtents, FrameExtents, kAtomCount };
 
@@ -36,7 +32,7 @@ std::array<xcb_atom_t, kAtomCount> intern(xcb_connection_t *connection)
         cookies[i] = xcb_intern_atom(connection, false, static_cast<std::uint16_t>(kNames[i].size()), kNames[i].data());
     std::array<xcb_atom_t, kAtomCount> interned {};
     for (std::size_t i = 0; i < kAtomCount; ++i) {
-        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookies[i], nullptr), &std::free);
+        const XReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookies[i], nullptr), &std::free);
         interned[i] = reply ? reply->atom : xcb_atom_t { XCB_ATOM_NONE };
     }
     return interned;
@@ -47,7 +43,7 @@ std::vector<std::uint32_t> values(xcb_connection_t *connection, xcb_window_t win
                                   xcb_atom_t type)
 {
     constexpr std::uint32_t kMaxValues = 1024;
-    const Reply<xcb_get_property_reply_t> reply(
+    const XReply<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(connection, xcb_get_property(connection, false, window, property, type, 0, kMaxValues),
                                nullptr),
         &std::free);
@@ -64,13 +60,6 @@ const std::array<xcb_atom_t, kAtomCount> &atoms(xcb_connection_t *connection)
     return interned;
 }
 
-xcb_connection_t *connectionOf()
-{
-    // The offscreen platform answers as an X11 one, without a connection.
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 QMargins marginsOf(const std::vector<std::uint32_t> &frame, const QWidget &window)
 {
     // Left, right, top, bottom, in the display's pixels.
@@ -81,7 +70,7 @@ QMargins marginsOf(const std::vector<std::uint32_t> &frame, const QWidget &windo
 
 xcb_window_t rootOf(xcb_connection_t *connection, xcb_get_geometry_cookie_t geometry)
 {
-    const Reply<xcb_get_geometry_reply_t> reply(xcb_get_geometry_reply(connection, geometry, nullptr), &std::free);
+    const XReply<xcb_get_geometry_reply_t> reply(xcb_get_geometry_reply(connection, geometry, nullptr), &std::free);
     return reply ? reply->root : xcb_window_t { XCB_WINDOW_NONE };
 }
 
@@ -89,7 +78,7 @@ xcb_window_t rootOf(xcb_connection_t *connection, xcb_get_geometry_cookie_t geom
 
 FrameBeforeShowing frameExtentsBeforeShowing(QWidget &window)
 {
-    xcb_connection_t *connection = connectionOf();
+    xcb_connection_t *connection = x11Connection();
     if (!connection)
         return { QMargins(), false };
     // The window exists on the display from here on, still unmapped, so the window manager can be
@@ -128,7 +117,7 @@ FrameBeforeShowing frameExtentsBeforeShowing(QWidget &window)
 std::optional<QMargins> frameToldBy(const QWidget &window, const void *event)
 {
     const auto *generic = static_cast<const xcb_generic_event_t *>(event);
-    xcb_connection_t *connection = connectionOf();
+    xcb_connection_t *connection = x11Connection();
     if (!connection || (generic->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
         return std::nullopt;
     const auto *notice = static_cast<const xcb_property_notify_event_t *>(event);

@@ -1,14 +1,12 @@
 #include "platform/qt/WindowOperations.h"
 
-#include "platform/RuntimeFailure.h"
 #include "platform/qt/FrameExtents.h"
+#include "platform/qt/PrimaryScreen.h"
 #include "platform/qt/Twips.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -17,14 +15,6 @@ namespace jestrel
 
 namespace
 {
-
-const QScreen &primaryScreen()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot read the screen's size: there is no display.");
-    return *screen;
-}
 
 TwipsSize inTwips(QSize pixels)
 {
@@ -103,7 +93,7 @@ private:
 
 TwipsSize QtWindow::screenSize()
 {
-    return inTwips(primaryScreen().geometry().size());
+    return inTwips(primaryScreenGeometry().size());
 }
 
 TwipsSize QtWindow::outerSize()
@@ -113,7 +103,7 @@ TwipsSize QtWindow::outerSize()
 
 void QtWindow::move(int left, int top)
 {
-    const QPoint corner = primaryScreen().geometry().topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top));
+    const QPoint corner = primaryScreenGeometry().topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top));
     const std::optional<QMargins> known = frame();
     if (!known && !m_window.findChild<KeepCentreWhenFramed *>(QString(), Qt::FindDirectChildrenOnly))
         new KeepCentreWhenFramed(m_window, QRect(corner, m_window.size()).center(), m_beforeShowing->toldOnceShown);

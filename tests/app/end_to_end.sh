@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program in a fresh folder on a private display and drives it as a user would:
-# on bare X, under an X11 window manager (openbox, metacity, fluxbox) on Xvfb, or on the X server
-# of a headless Wayland compositor (kwin, mutter), whose XWayland users of KDE and GNOME meet.
+# on bare X, under an X11 window manager (openbox, metacity, fluxbox) on Xvfb, on the X server
+# of a headless Wayland compositor (kwin, mutter), whose XWayland users of KDE and GNOME meet, or
+# on legacy dual-head X (xinerama).
 # Usage: end_to_end.sh SCENARIO PROGRAM [DESKTOP]
 set -euo pipefail
 
@@ -12,6 +13,7 @@ desktop=${3:-}
 case $desktop in
 kwin) needed="kwin_wayland Xwayland" ;;
 mutter) needed="mutter Xwayland" ;;
+xinerama) needed="Xorg" ;;
 *) needed="xvfb-run $desktop" ;;
 esac
 for tool in xdotool xwininfo xprop xdpyinfo import dbus-run-session $needed; do
@@ -27,7 +29,7 @@ if [ -z "${JESTREL_E2E_INSIDE_X:-}" ]; then
     # last client leaves, as each of this script's queries does, and drop the program's connection
     # if it is still being set up.
     case $desktop in
-    kwin | mutter) ;;
+    kwin | mutter | xinerama) ;;
     *) exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" "$0" "$@" ;;
     esac
 fi
@@ -93,18 +95,35 @@ start_compositor() {
     [ -z "$authority" ] || export XAUTHORITY=$authority
 }
 
+# Starts X on two dummy screens joined by Xinerama, as tests/app/xinerama.conf lays them out.
+start_xinerama() {
+    mkdir "$work/xorg.conf.d"
+    Xorg -displayfd 3 -config "$(dirname "$(realpath "$0")")/xinerama.conf" -configdir "$work/xorg.conf.d" \
+        -logfile "$work/xorg.log" -noreset -nolisten tcp -sharevts -novtswitch \
+        3>"$work/display" </dev/null >/dev/null 2>&1 &
+    managerPid=$!
+    wait_until 20 test -s "$work/display" || fail "Xorg did not start: $(grep '(EE)' "$work/xorg.log" | tail -n 3)"
+    export DISPLAY=:$(cat "$work/display")
+}
+
 case $desktop in
 "") ;;
 kwin | mutter) start_compositor ;;
+xinerama) start_xinerama ;;
 *)
     GSETTINGS_BACKEND=memory HOME=$work "$desktop" >/dev/null 2>&1 &
     managerPid=$!
     ;;
 esac
-if [ -n "$desktop" ]; then
+if [ -n "$desktop" ] && [ "$desktop" != xinerama ]; then
     wait_until 20 has_window_manager || fail "$desktop did not start"
 fi
-read -r screenWidth screenHeight < <(xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*\)x\([0-9]*\) pixels.*/\1 \2/p')
+# The primary screen: the first Xinerama screen where X lists them ("head #0: 1600x1024 @ 1280,0"),
+# else the whole display.
+read -r screenLeft screenTop screenWidth screenHeight < <(xdpyinfo -ext XINERAMA | awk '
+    /dimensions:/ && !whole { split($2, size, "x"); whole = "0 0 " size[1] " " size[2] }
+    /head #0:/ { split($3, size, "x"); split($5, at, ","); first = at[1] " " at[2] " " size[1] " " size[2] }
+    END { print first ? first : whole }')
 
 start() {
     "$program" 2>"$work/stderr" &
@@ -159,14 +178,14 @@ is_centred() {
     read -r x y w h < <(geometry "$1")
     read -r left right top bottom < <(frame "$1")
     local outerX=$((x - left)) outerY=$((y - top)) outerW=$((w + left + right)) outerH=$((h + top + bottom))
-    local dx=$((2 * outerX + outerW - screenWidth)) dy=$((2 * outerY + outerH - screenHeight))
+    local dx=$((2 * (outerX - screenLeft) + outerW - screenWidth)) dy=$((2 * (outerY - screenTop) + outerH - screenHeight))
     offCentre="${outerW}x$outerH at $outerX,$outerY, frame included"
     [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
 }
 
 # The window centred, once it has settled where it is put.
 expect_centred() {
-    wait_until 3 is_centred "$1" || fail "window $offCentre is not centred on ${screenWidth}x$screenHeight"
+    wait_until 3 is_centred "$1" || fail "window $offCentre is not centred on ${screenWidth}x$screenHeight at $screenLeft,$screenTop"
 }
 
 is_iconic() { xprop -id "$1" WM_STATE | grep -q 'window state: Iconic'; }

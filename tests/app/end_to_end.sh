@@ -37,11 +37,16 @@ fi
 work=$(mktemp -d)
 pid=
 managerPid=
+# A compositor leads a process group of its own, its XWayland in it.
+signal_manager() { kill -s "$1" -- "-$managerPid" 2>/dev/null || kill -s "$1" "$managerPid" 2>/dev/null || true; }
+# Whether the process has ended, waited for or not.
+has_gone() { [ ! -e "/proc/$1" ] || [ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1)" = Z ]; }
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    # A compositor leads a process group of its own, its XWayland in it.
     if [ -n "$managerPid" ]; then
-        kill -- "-$managerPid" 2>/dev/null || kill "$managerPid" 2>/dev/null || true
+        # fluxbox now and then deadlocks in its handler for the polite signal.
+        signal_manager TERM
+        wait_until 5 has_gone "$managerPid" || signal_manager KILL
         # Gone before its files are: a window manager may still be writing to its home.
         wait "$managerPid" 2>/dev/null || true
     fi

@@ -19,28 +19,11 @@ constexpr std::array<char16_t, 32> kWindows1252High {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-// A byte read as Windows-1252, in UTF-8: up to three bytes and how many of them count.
-struct Utf8Sequence {
-    std::array<char, 3> bytes {};
-    std::uint8_t length = 0;
-};
-
-constexpr Utf8Sequence toUtf8(char32_t code)
-{
-    if (code < 0x80)
-        return { { static_cast<char>(code) }, 1 };
-    if (code < 0x800)
-        return { { static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F)) }, 2 };
-    return { { static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
-               static_cast<char>(0x80 | (code & 0x3F)) },
-             3 };
-}
-
 // Looked up rather than computed, so that converting a line takes no branch per byte.
 constexpr std::array<Utf8Sequence, 256> kWindows1252ToUtf8 = [] {
     std::array<Utf8Sequence, 256> table;
     for (char32_t byte = 0; byte < table.size(); ++byte)
-        table[byte] = toUtf8(byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte);
+        table[byte] = utf8Of(byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte);
     return table;
 }();
 
@@ -121,8 +104,9 @@ std::string decodeLine(std::string_view bytes)
 {
     if (isValidUtf8(bytes))
         return std::string(bytes);
-    // Room for the longest conversion, three bytes for every byte.
-    std::string storage(bytes.size() * 3, '\0');
+    // Room for the longest conversion, three bytes for every byte, and for the unused fourth byte
+    // that each whole sequence copied writes.
+    std::string storage(bytes.size() * 3 + 1, '\0');
     char *next = storage.data();
     std::size_t i = 0;
     while (i < bytes.size()) {

@@ -93,7 +93,7 @@ private:
 
 TwipsSize QtWindow::screenSize()
 {
-    return inTwips(primaryScreenGeometry().size());
+    return inTwips(screen().size());
 }
 
 TwipsSize QtWindow::outerSize()
@@ -103,13 +103,20 @@ TwipsSize QtWindow::outerSize()
 
 void QtWindow::move(int left, int top)
 {
-    const QPoint corner = primaryScreenGeometry().topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top));
+    const QPoint corner = screen().topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top));
     const std::optional<QMargins> known = frame();
     if (!known && !m_window.findChild<KeepCentreWhenFramed *>(QString(), Qt::FindDirectChildrenOnly))
         new KeepCentreWhenFramed(m_window, QRect(corner, m_window.size()).center(), m_beforeShowing->toldOnceShown);
     // The window itself goes inside its frame, and the window manager keeps it where it is put.
     const QMargins margins = known.value_or(QMargins());
     m_window.setGeometry(QRect(corner + QPoint(margins.left(), margins.top()), m_window.size()));
+}
+
+QRect QtWindow::screen()
+{
+    if (!m_screen)
+        m_screen = primaryScreenGeometry();
+    return *m_screen;
 }
 
 // The frame round the window, as the window system has it or, before the window first shows, as

@@ -4,6 +4,7 @@
 #include "platform/qt/FrameExtents.h"
 
 #include <QMargins>
+#include <QRect>
 
 #include <optional>
 
@@ -24,10 +25,13 @@ public:
     void move(int left, int top) override;
 
 private:
+    // Where the primary screen stands; asked for once, as X may need a round trip to say.
+    QRect screen();
     // nullopt when the window manager would not say in time.
     std::optional<QMargins> frame();
 
     QWidget &m_window;
+    std::optional<QRect> m_screen;
     std::optional<FrameBeforeShowing> m_beforeShowing;
 };
 

@@ -12,7 +12,12 @@ namespace jestrel::forms
 namespace
 {
 
+// Its controls' descriptions hold views into its own strings, so it stays where it was made.
 struct AboutForm {
+    AboutForm() = default;
+    AboutForm(const AboutForm &) = delete;
+    AboutForm &operator=(const AboutForm &) = delete;
+
     std::string version = "Version " + std::string(kVersionText);
     std::string credit = "By the Jestrel Authors: " + std::string(kContactAddress);
     std::string iconName = std::string(kProductName) + " icon";
@@ -36,7 +41,7 @@ struct AboutForm {
                              "If you have more cool sayings, or actually enjoy using this program, let me know!" },
         ControlDescription { "BTN_OK", ControlKind::PushButton, { 4680, 2880, 1080, 360 }, 1, "&OK" },
     };
-    // Escape puts the dialog away as OK does.
+    // Escape puts the dialog away as OK does, and so does any other key typed on OK.
     FormDescription form {
         .name = "frmAbout",
         .caption = "About Jestrel!",
@@ -45,6 +50,8 @@ struct AboutForm {
         .controls = controls,
         .defaultButton = "BTN_OK",
         .cancelButton = "BTN_OK",
+        .showing = Showing::ModalBox,
+        .keyPressButton = "BTN_OK",
     };
 };
 

@@ -14,8 +14,8 @@ namespace jestrel::forms
 enum class ControlKind { PictureBox, Label, PushButton };
 enum class TextAlignment { Left, Centre };
 
-// What a screen reader meets a control as.
-enum class ControlRole { PushButton, Graphic, StaticText };
+// What a screen reader meets a control as; a modal box's own window reads as a dialog.
+enum class ControlRole { PushButton, Graphic, StaticText, Dialog };
 
 // Push buttons, and picture boxes while they are enabled, can be pressed; a disabled picture box
 // is only a picture.
@@ -31,6 +31,30 @@ constexpr ControlRole roleOf(ControlKind kind, bool enabled)
     }
     return ControlRole::StaticText;
 }
+
+// A window blocked by a modal box runs none of its handlers, whichever way the user reaches them:
+// the mouse, a key, an access key, a screen reader's action or a menu command. Each front end asks
+// its toolkit whether a window is blocked where it dispatches the handlers.
+constexpr bool runsHandlers(bool blockedByModalBox)
+{
+    return !blockedByModalBox;
+}
+
+// Whether a screen reader can press the control now. A blocked one reads as unavailable.
+constexpr bool isPressable(ControlKind kind, bool enabled, bool blockedByModalBox)
+{
+    return runsHandlers(blockedByModalBox) && roleOf(kind, enabled) == ControlRole::PushButton;
+}
+
+// How a window shows, and what follows from it.
+enum class Showing {
+    // Shown by the start-up code for the whole run; its frame's close ends the program.
+    StartupWindow,
+    // Shown modally over the window that owns it. One instance serves the run: it loads, and so is
+    // centred, on its first showing only, and putting it away, by its frame's close too, only
+    // hides it, so it keeps its place. A screen reader reads it as a modal dialog.
+    ModalBox,
+};
 
 struct TwipsRect {
     int left;
@@ -86,6 +110,10 @@ struct FormDescription {
     std::string_view cancelButton;
     // Whether a key held down acts again as it repeats.
     bool takesRepeatedKeys = true;
+    Showing showing = Showing::StartupWindow;
+    // The push button on which every character key runs the button's key-press handler, in
+    // place of what the key would do; Tab still moves the focus.
+    std::string_view keyPressButton = {};
 
     // The control of that name; asking for one the form does not have is a programming error.
     const ControlDescription &control(std::string_view controlName) const;

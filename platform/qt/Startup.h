@@ -32,12 +32,6 @@ int startProgram(const Program &program);
 // or any other, is reported to the user and the program ends with status 1.
 void runHandler(const std::function<void()> &handler);
 
-// What connect() takes to run form's handler through runHandler.
-template<typename Form> auto handler(Form *form, void (Form::*method)())
-{
-    return [form, method] { runHandler([form, method] { (form->*method)(); }); };
-}
-
 // Ends the program at once with status; no close handler runs.
 void endProgram(int status);
 

@@ -1,6 +1,7 @@
 #include "ui/qt/FormBuilder.h"
 
 #include "platform/qt/Twips.h"
+#include "ui/qt/AccessibleControl.h"
 #include "ui/qt/CaptionLabel.h"
 #include "ui/qt/ControlFont.h"
 #include "ui/qt/PictureBox.h"
@@ -32,8 +33,11 @@ protected:
 QWidget *make(const forms::ControlDescription &description, QWidget &clientArea)
 {
     switch (description.kind) {
-    case forms::ControlKind::PictureBox:
-        return new PictureBox(&clientArea);
+    case forms::ControlKind::PictureBox: {
+        auto *box = new PictureBox(&clientArea);
+        makeAccessible(*box, description.kind);
+        return box;
+    }
     case forms::ControlKind::Label: {
         auto *label = new CaptionLabel(&clientArea);
         label->setCaption(fromUtf8(description.caption));
@@ -45,6 +49,8 @@ QWidget *make(const forms::ControlDescription &description, QWidget &clientArea)
     }
     case forms::ControlKind::PushButton: {
         auto *button = new QPushButton(&clientArea);
+        // Before its text, whose change a screen reader is told of, making it an interface.
+        makeAccessible(*button, description.kind);
         button->setText(fromUtf8(description.caption));
         return button;
     }
@@ -78,6 +84,8 @@ void applyKeyboardRoles(QWidget &window, const forms::FormDescription &form)
         QObject::connect(escape, &QShortcut::activated, controlOf<QPushButton>(window, form.cancelButton),
                          &QPushButton::click);
     }
+    if (!form.keyPressButton.empty())
+        controlOf<QPushButton>(window, form.keyPressButton)->installEventFilter(new KeyPresses(&window));
 }
 
 } // namespace
@@ -114,6 +122,29 @@ void buildForm(QWidget &window, QWidget &clientArea, const forms::FormDescriptio
     if (first)
         first->setFocus();
     applyKeyboardRoles(window, form);
+    if (form.showing == forms::Showing::ModalBox)
+        makeAccessibleModalBox(window);
+}
+
+bool KeyPresses::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    // Tab moves the focus; it never reaches a button as a character.
+    if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
+    // Taken here, Enter and Space cannot also press the button.
+    Q_EMIT typed(key->text().front().unicode());
+    return true;
+}
+
+KeyPresses &keyPressesOf(const QWidget &window)
+{
+    auto *keyPresses = window.findChild<KeyPresses *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!keyPresses)
+        throw std::logic_error(window.objectName().toStdString() + " has no key-press button");
+    return *keyPresses;
 }
 
 } // namespace jestrel

@@ -7,6 +7,7 @@
 #include "sayings/SayingDraw.h"
 #include "ui/qt/CaptionLabel.h"
 #include "ui/qt/FormBuilder.h"
+#include "ui/qt/Handler.h"
 #include "ui/qt/PictureBox.h"
 #include "ui/qt/frmAbout.h"
 

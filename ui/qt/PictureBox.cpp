@@ -1,10 +1,8 @@
 #include "ui/qt/PictureBox.h"
 
-#include "forms/FormDescription.h"
 #include "platform/qt/Startup.h"
 #include "ui/qt/ProgramIcon.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -13,54 +11,7 @@
 namespace jestrel
 {
 
-namespace
-{
-
-// What a screen reader meets: a button that can be pressed, or, disabled, an image.
-class AccessiblePictureBox final : public QAccessibleWidget
-{
-public:
-    explicit AccessiblePictureBox(PictureBox *box) : QAccessibleWidget(box) { }
-
-    QAccessible::Role role() const override { return isPressable() ? QAccessible::Button : QAccessible::Graphic; }
-
-    QStringList actionNames() const override
-    {
-        return isPressable() ? QStringList { pressAction(), setFocusAction() } : QStringList();
-    }
-
-    void doAction(const QString &action) override
-    {
-        if (action == pressAction() && isPressable())
-            static_cast<PictureBox *>(widget())->click();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-
-private:
-    bool isPressable() const
-    {
-        return forms::roleOf(forms::ControlKind::PictureBox, widget()->isEnabled()) == forms::ControlRole::PushButton;
-    }
-};
-
-QAccessibleInterface *accessiblePictureBox(const QString &className, QObject *object)
-{
-    auto *box = qobject_cast<PictureBox *>(object);
-    return box && className == QLatin1String(PictureBox::staticMetaObject.className()) ? new AccessiblePictureBox(box)
-                                                                                       : nullptr;
-}
-
-} // namespace
-
-PictureBox::PictureBox(QWidget *parent) : QAbstractButton(parent)
-{
-    // Once for the program, before a screen reader first asks after a box.
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(accessiblePictureBox);
-        return true;
-    }();
-}
+PictureBox::PictureBox(QWidget *parent) : QAbstractButton(parent) { }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
@@ -93,6 +44,12 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
         click();
     else
         QAbstractButton::keyPressEvent(event);
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QAbstractButton::mouseDoubleClickEvent(event);
+    Q_EMIT doubleClicked();
 }
 
 } // namespace jestrel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/qt/ModalBox.h"
 
 class QLabel;
 class QPushButton;
@@ -12,9 +12,8 @@ class PictureBox;
 class ProgramLauncher;
 
 // The about box: the program's icon, title, version and notices, and an OK button that puts it
-// away. It is only ever hidden, so one instance serves the whole run and keeps its place. It
-// belongs to the main window, so the two are minimised and restored together.
-class frmAbout : public QDialog
+// away.
+class frmAbout final : public ModalBox
 {
     Q_OBJECT
 
@@ -26,8 +25,6 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void reject() override;
 
 private:
     void Form_Load();
@@ -37,7 +34,6 @@ private:
     void PIC_Icon_DblClick();
 
     ProgramLauncher &m_launcher;
-    bool m_loaded = false;
 
     PictureBox *PIC_Icon;
     QPushButton *BTN_OK;

@@ -7,6 +7,7 @@
 #include "support/TempDir.h"
 #include "ui/qt/Frm_JestrelMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -236,21 +237,49 @@ TEST_F(AboutDialogTest, AnyCharacterKeyOnOkPutsTheDialogAway)
     EXPECT_TRUE(m_window->isVisible());
 }
 
-TEST_F(AboutDialogTest, MainWindowTakesNoInputWhileTheDialogShows)
+// Every way in to the main window's handlers, each tried while the dialog shows: the toolkit keeps
+// the mouse and the keys away, but a screen reader's press, or a key sent to the control itself,
+// reaches the handlers unless they refuse.
+TEST_F(AboutDialogTest, MainWindowRunsNoHandlerWhileTheDialogShows)
 {
     startMainWindow();
     ASSERT_EQ(m_random.reseeds, 1);
+    auto *picture = child<QWidget>(*m_window, u"Picture1"_s);
+    auto *button = child<QWidget>(*m_window, u"Btn_ThatWuzJestrel"_s);
+    const auto screenReaderPress = [](QWidget *control) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        EXPECT_TRUE(accessible->state().disabled);
+        EXPECT_TRUE(accessible->actionInterface()->actionNames().isEmpty());
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    const std::pair<const char *, std::function<void()>> ways[] = {
+        { "a click on the bullseye", [&] { clickPicture1(); } },
+        { "Space on the bullseye", [&] { QTest::keyClick(picture, Qt::Key_Space); } },
+        { "Alt+J", [&] { QTest::keyClick(m_window.get(), Qt::Key_J, Qt::AltModifier); } },
+        { "Enter on the bullseye", [&] { QTest::keyClick(picture, Qt::Key_Return); } },
+        { "the bullseye's press by a screen reader", [&] { screenReaderPress(picture); } },
+        { "the exit button's press by a screen reader", [&] { screenReaderPress(button); } },
+        { "Help > About", [&] { child<QAction>(*m_window, u"MnuHelpAbout"_s)->trigger(); } },
+    };
     openFromMenu([&](QWidget &dialog) {
         EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
-        clickPicture1();
-        EXPECT_EQ(m_random.reseeds, 1);
-        EXPECT_FALSE(m_window->isActiveWindow());
+        for (const auto &[name, way] : ways) {
+            SCOPED_TRACE(name);
+            way();
+            QTest::qWait(50);
+            EXPECT_EQ(m_random.reseeds, 1);
+            EXPECT_TRUE(m_window->isVisible() && dialog.isVisible());
+        }
+        EXPECT_EQ(aboutDialogs().size(), 1);
         dialog.hide();
     });
     // The handler has resumed and the main window takes input again.
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     clickPicture1();
     EXPECT_EQ(m_random.reseeds, 2);
+    QAccessible::queryAccessibleInterface(picture)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(m_random.reseeds, 3);
 }
 
 } // namespace

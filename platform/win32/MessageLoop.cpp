@@ -69,4 +69,9 @@ void hideModal(HWND window)
     ShowWindow(window, SW_HIDE);
 }
 
+bool isBlockedByModalBox(HWND window)
+{
+    return !IsWindowEnabled(GetAncestor(window, GA_ROOT));
+}
+
 } // namespace jestrel

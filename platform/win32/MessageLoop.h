@@ -21,4 +21,9 @@ void showModal(HWND window);
 // Hides a window that showModal() shows and hands the activation back to its owner.
 void hideModal(HWND window);
 
+// Whether the top-level window that window is or stands in is disabled, as a window is while a
+// modal box it owns shows, or while a failure is reported. Windows then keeps the mouse from it,
+// but not every key, nor a screen reader's action.
+bool isBlockedByModalBox(HWND window);
+
 } // namespace jestrel

@@ -1,10 +1,12 @@
 #include "ui/win32/AccessibleControl.h"
 
 #include "platform/RuntimeFailure.h"
+#include "platform/win32/MessageLoop.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 #include <oleacc.h>
+#include <optional>
 
 namespace jestrel
 {
@@ -13,6 +15,8 @@ namespace
 {
 
 constexpr UINT_PTR kSubclassId = 0xACC;
+// The subclass's data for a modal box's own window; a control's is its kind.
+constexpr DWORD_PTR kModalBox = 0x100;
 
 // The calls of the accessibility and COM libraries the controls need, loaded the first time a
 // screen reader asks: most runs never do, and under Wine loading the libraries at start-up made
@@ -54,11 +58,12 @@ bool isSelf(const VARIANT &child)
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// The system's own object for the control, with the role and default action of its kind.
+// The system's own object for the control, with the role and default action of its kind; for a
+// modal box's window, of a dialog.
 class AccessibleControl final : public IAccessible
 {
 public:
-    AccessibleControl(HWND control, forms::ControlKind kind, IAccessible *standard)
+    AccessibleControl(HWND control, std::optional<forms::ControlKind> kind, IAccessible *standard)
         : m_control(control), m_kind(kind), m_standard(standard)
     {
     }
@@ -97,6 +102,9 @@ public:
         case forms::ControlRole::StaticText:
             role->lVal = ROLE_SYSTEM_STATICTEXT;
             break;
+        case forms::ControlRole::Dialog:
+            role->lVal = ROLE_SYSTEM_DIALOG;
+            break;
         }
         return S_OK;
     }
@@ -104,14 +112,16 @@ public:
     {
         if (!isSelf(child))
             return m_standard->get_accDefaultAction(child, action);
-        *action = isPressable() ? accessibilityCalls()->allocateString(L"Press") : nullptr;
+        *action = currentRole() == forms::ControlRole::PushButton ? accessibilityCalls()->allocateString(L"Press")
+                                                                  : nullptr;
         return *action ? S_OK : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
         if (!isSelf(child))
             return m_standard->accDoDefaultAction(child);
-        if (!isPressable() || !IsWindowEnabled(m_control))
+        if (!m_kind
+            || !forms::isPressable(*m_kind, IsWindowEnabled(m_control) != FALSE, isBlockedByModalBox(m_control)))
             return DISP_E_MEMBERNOTFOUND;
         // Pressed once the screen reader's call has returned, as a click would be.
         PostMessageW(m_control, BM_CLICK, 0, 0);
@@ -153,7 +163,13 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
     {
-        return m_standard->get_accState(child, state);
+        const HRESULT result = m_standard->get_accState(child, state);
+        // Only the blocked window is disabled, which the system does not read into its controls.
+        if (SUCCEEDED(result) && isSelf(child) && state->vt == VT_I4 && m_kind && isBlockedByModalBox(m_control)) {
+            state->lVal |= STATE_SYSTEM_UNAVAILABLE;
+            state->lVal &= ~(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED);
+        }
+        return result;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override
     {
@@ -200,16 +216,18 @@ public:
 private:
     ~AccessibleControl() { m_standard->Release(); }
 
-    forms::ControlRole currentRole() const { return forms::roleOf(m_kind, IsWindowEnabled(m_control) != FALSE); }
-    bool isPressable() const { return currentRole() == forms::ControlRole::PushButton; }
+    forms::ControlRole currentRole() const
+    {
+        return m_kind ? forms::roleOf(*m_kind, IsWindowEnabled(m_control) != FALSE) : forms::ControlRole::Dialog;
+    }
 
     HWND m_control;
-    forms::ControlKind m_kind;
+    std::optional<forms::ControlKind> m_kind;
     IAccessible *m_standard;
     LONG m_references = 1;
 };
 
-LRESULT CALLBACK answerAccessibility(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR kind)
+LRESULT CALLBACK answerAccessibility(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR what)
 {
     const AccessibilityCalls *calls = nullptr;
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)
@@ -218,7 +236,9 @@ LRESULT CALLBACK answerAccessibility(HWND control, UINT message, WPARAM wParam, 
         if (FAILED(calls->standardObject(control, OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void **>(&standard))))
             return DefSubclassProc(control, message, wParam, lParam);
-        auto *accessible = new AccessibleControl(control, static_cast<forms::ControlKind>(kind), standard);
+        const std::optional<forms::ControlKind> kind
+            = what == kModalBox ? std::nullopt : std::optional(static_cast<forms::ControlKind>(what));
+        auto *accessible = new AccessibleControl(control, kind, standard);
         const LRESULT result = calls->handOver(__uuidof(IAccessible), wParam, accessible);
         accessible->Release();
         return result;
@@ -234,6 +254,12 @@ void makeAccessible(HWND control, forms::ControlKind kind)
 {
     if (!SetWindowSubclass(control, answerAccessibility, kSubclassId, static_cast<DWORD_PTR>(kind)))
         throw RuntimeFailure(FailureKind::WindowOperation, "Cannot make a control readable to screen readers.");
+}
+
+void makeAccessibleModalBox(HWND window)
+{
+    if (!SetWindowSubclass(window, answerAccessibility, kSubclassId, kModalBox))
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot make the window readable to screen readers.");
 }
 
 } // namespace jestrel

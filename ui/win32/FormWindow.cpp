@@ -12,6 +12,7 @@
 #include "ui/win32/SayingLabel.h"
 
 #include <algorithm>
+#include <commctrl.h>
 #include <string>
 
 namespace jestrel
@@ -19,6 +20,10 @@ namespace jestrel
 
 namespace
 {
+
+// Posted to a window blocked by a modal box that has just been activated, or whose box has just
+// shown: the box takes the activation.
+constexpr UINT kActivateModalBoxMessage = WM_APP + 0x102;
 
 // The icon group the resource script gives the executable.
 constexpr WORD kProgramIconResource = 1;
@@ -65,6 +70,49 @@ void registerClass(const std::wstring &name, WNDPROC procedure)
         throw RuntimeFailure(FailureKind::WindowOperation, "Cannot register the window class " + toUtf8(name) + ".");
 }
 
+// The messages that run a form's handlers: its controls' and its menu's commands, the keys it
+// previews and those typed on its key-press button, and its frame's close.
+bool isHandlerMessage(UINT message)
+{
+    return message == WM_COMMAND || message == kPreviewKeyMessage || message == kKeyPressMessage || message == WM_CLOSE;
+}
+
+// The shown modal box that owner has, if any.
+HWND modalBoxOf(HWND owner)
+{
+    struct Search {
+        HWND owner;
+        HWND found = nullptr;
+    } search { owner };
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM parameter) {
+            auto &wanted = *reinterpret_cast<Search *>(parameter);
+            if (GetWindow(window, GW_OWNER) == wanted.owner && IsWindowVisible(window) && IsWindowEnabled(window))
+                wanted.found = window;
+            return wanted.found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+LRESULT CALLBACK keyPressProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    switch (message) {
+    case WM_GETDLGCODE:
+        // Without this the dialog keyboard handling would take letters as access keys.
+        return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTCHARS;
+    case WM_CHAR:
+        SendMessageW(GetParent(button), kKeyPressMessage, static_cast<WPARAM>(GetDlgCtrlID(button)),
+                     static_cast<LPARAM>(wParam));
+        return 0;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(button, keyPressProcedure, 0);
+        break;
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
 } // namespace
 
 FormWindow::FormWindow(const forms::FormDescription &form) : m_form(form) { }
@@ -88,6 +136,17 @@ void FormWindow::create(DWORD style, DWORD extendedStyle, HWND owner, HMENU menu
                              "Cannot create the window " + std::string(m_form.name) + ".");
     createControls();
     layOut(twips::dpiOf(m_window), nullptr);
+    if (m_form.showing == forms::Showing::ModalBox)
+        makeAccessibleModalBox(m_window);
+}
+
+void FormWindow::showModally(const std::function<void()> &load)
+{
+    if (!m_loaded) {
+        load();
+        m_loaded = true;
+    }
+    showModal(m_window);
 }
 
 HWND FormWindow::control(std::string_view name) const
@@ -113,6 +172,9 @@ void FormWindow::createControls()
     }
     if (const HWND button = defaultButton())
         SendMessageW(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+    if (!m_form.keyPressButton.empty() && !SetWindowSubclass(control(m_form.keyPressButton), keyPressProcedure, 0, 0))
+        throw RuntimeFailure(FailureKind::WindowOperation,
+                             "Cannot watch the keys of " + std::string(m_form.keyPressButton) + ".");
 }
 
 void FormWindow::layOut(UINT dpi, const RECT *suggestedOuter)
@@ -216,6 +278,9 @@ bool FormWindow::previewKey(const MSG &key)
 
 LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A previewed key is taken, so that the dialog keyboard handling cannot press a button with it.
+    if (isHandlerMessage(message) && !forms::runsHandlers(isBlockedByModalBox(m_window)))
+        return message == kPreviewKeyMessage ? TRUE : 0;
     if (const std::optional<LRESULT> result = onMessage(message, wParam, lParam))
         return *result;
     switch (message) {
@@ -239,12 +304,43 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                                  reinterpret_cast<LPARAM>(button));
         }
         break;
-    case WM_SETFOCUS:
-        if (const std::vector<HWND> stops = tabStops(); !stops.empty()) {
-            SetFocus(stops.front());
+    case WM_CLOSE:
+        // The frame's close puts a modal box away, so the one instance, and its place, lives on.
+        if (m_form.showing == forms::Showing::ModalBox) {
+            hideModal(m_window);
             return 0;
         }
         break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            // Given back at the next activation, as a dialog does.
+            if (const HWND focus = GetFocus(); focus && IsChild(m_window, focus))
+                m_lastFocus = focus;
+        } else if (isBlockedByModalBox(m_window)) {
+            // Restored from the taskbar, a blocked window would otherwise hold the keyboard focus.
+            PostMessageW(m_window, kActivateModalBoxMessage, 0, 0);
+            return 0;
+        }
+        break;
+    case WM_SHOWWINDOW:
+        // A box shown again with its owner, as the owner is restored, takes the activation back.
+        if (wParam && m_form.showing == forms::Showing::ModalBox)
+            PostMessageW(GetWindow(m_window, GW_OWNER), kActivateModalBoxMessage, 0, 0);
+        break;
+    case kActivateModalBoxMessage:
+        // As Windows hands the activation to the dialog that a disabled window owns.
+        if (const HWND box = modalBoxOf(m_window); box && GetActiveWindow() == m_window)
+            SetActiveWindow(box);
+        return 0;
+    case WM_SETFOCUS: {
+        const std::vector<HWND> stops = tabStops();
+        const auto kept = std::ranges::find(stops, m_lastFocus);
+        if (kept != stops.end() || !stops.empty()) {
+            SetFocus(kept != stops.end() ? *kept : stops.front());
+            return 0;
+        }
+        break;
+    }
     }
     return DefWindowProcW(m_window, message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 #include "ui/win32/ControlFont.h"
 #include "ui/win32/OwnedHandles.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,12 +14,18 @@
 namespace jestrel
 {
 
+// Sent to a form, wParam its key-press button's id and lParam the character, for each character
+// typed on that button.
+inline constexpr UINT kKeyPressMessage = WM_APP + 0x101;
+
 // A top-level window built from its form's description: its class named after the form, with the
 // program icon; its controls in the order described, each with its caption, place and font;
 // picture boxes showing the bullseye, drawn in colour whether enabled or not. Everything is laid
 // out again from twips when the window moves to a monitor of other pixels per inch. Tab moves the
-// focus in the order of the tab indices, and the focus goes to the first control that takes it
-// when the window is activated; Enter presses the default button and Escape the cancel button.
+// focus in the order of the tab indices; activated, the window gives the focus back to the control
+// that last had it, or else to the first that takes it. Enter presses the default button and
+// Escape the cancel button. While a modal box blocks the window, its handlers do not run, and the
+// box takes any activation the window is given.
 class FormWindow
 {
 public:
@@ -36,11 +43,16 @@ protected:
     void create(DWORD style, DWORD extendedStyle, HWND owner, HMENU menu);
 
     HWND control(std::string_view name) const;
+    // Shows the window, which its form describes as a modal box, and returns once it is put away.
+    // load runs on the first showing only, inside the caller's handler, so a failing load ends the
+    // program before the box shows.
+    void showModally(const std::function<void()> &load);
     // Gives a label its caption, in a font that has every character of it, read right to left
     // where its first letter is of a right-to-left script.
     void setCaption(HWND control, const std::wstring &caption);
 
     // The form's own handling of a message; nullopt leaves it to the window's default handling.
+    // Messages that run handlers do not reach it while a modal box blocks the window.
     virtual std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
 private:
@@ -60,6 +72,9 @@ private:
     std::optional<ControlFonts> m_fonts;
     IconHandle m_picture;
     IconHandle m_smallIcon;
+    // The control that had the focus when the window was last deactivated.
+    HWND m_lastFocus = nullptr;
+    bool m_loaded = false;
 };
 
 } // namespace jestrel

@@ -2,12 +2,8 @@
 
 #include "forms/AboutForm.h"
 #include "platform/CenterOnScreen.h"
-#include "platform/RuntimeFailure.h"
 #include "platform/win32/MessageLoop.h"
-#include "platform/win32/Startup.h"
 #include "platform/win32/WindowOperations.h"
-
-#include <commctrl.h>
 
 namespace jestrel
 {
@@ -18,20 +14,11 @@ frmAbout::frmAbout(ProgramLauncher &launcher, HWND mainWindow) : FormWindow(form
     create(WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, mainWindow, nullptr);
     PIC_Icon = control("PIC_Icon");
     BTN_OK = control("BTN_OK");
-    // The button is asked for every character typed on it, as a key press handler is.
-    if (!SetWindowSubclass(BTN_OK, okButtonProcedure, 0, reinterpret_cast<DWORD_PTR>(this)))
-        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot watch the OK button's keys.");
 }
 
 void frmAbout::showModal()
 {
-    // Loading runs inside the caller's handler, so a failing load ends the program before the
-    // dialog ever shows.
-    if (!m_loaded) {
-        Form_Load();
-        m_loaded = true;
-    }
-    jestrel::showModal(handle());
+    showModally([this] { Form_Load(); });
 }
 
 std::optional<LRESULT> frmAbout::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -47,10 +34,10 @@ std::optional<LRESULT> frmAbout::onMessage(UINT message, WPARAM wParam, LPARAM l
             return std::nullopt;
         return 0;
     }
-    case WM_CLOSE:
-        // The frame's close puts the dialog away as OK does, so the one instance, and its place,
-        // lives on.
-        hideModal(handle());
+    case kKeyPressMessage:
+        if (GetDlgItem(handle(), static_cast<int>(wParam)) != BTN_OK)
+            return std::nullopt;
+        BTN_OK_KeyPress(static_cast<int>(lParam));
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE)
@@ -58,23 +45,6 @@ std::optional<LRESULT> frmAbout::onMessage(UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     return std::nullopt;
-}
-
-LRESULT CALLBACK frmAbout::okButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                             DWORD_PTR about)
-{
-    switch (message) {
-    case WM_GETDLGCODE:
-        // Without this the dialog keyboard handling would take letters as access keys.
-        return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTCHARS;
-    case WM_CHAR:
-        runHandler([&] { reinterpret_cast<frmAbout *>(about)->BTN_OK_KeyPress(static_cast<int>(wParam)); });
-        return 0;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(button, okButtonProcedure, 0);
-        break;
-    }
-    return DefSubclassProc(button, message, wParam, lParam);
 }
 
 void frmAbout::Form_Load()

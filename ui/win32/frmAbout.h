@@ -8,8 +8,7 @@ namespace jestrel
 class ProgramLauncher;
 
 // The about box: the program's icon, title, version and notices, and an OK button that puts it
-// away. It is only ever hidden, so one instance serves the whole run and keeps its place. It
-// belongs to the main window, so the two are minimised and restored together.
+// away. It belongs to the main window, so the two are minimised and restored together.
 class frmAbout final : public FormWindow
 {
 public:
@@ -20,8 +19,6 @@ public:
 
 private:
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    static LRESULT CALLBACK okButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                              DWORD_PTR about);
 
     void Form_Load();
     void Form_GotFocus();
@@ -30,7 +27,6 @@ private:
     void PIC_Icon_DblClick();
 
     ProgramLauncher &m_launcher;
-    bool m_loaded = false;
 
     HWND PIC_Icon = nullptr;
     HWND BTN_OK = nullptr;

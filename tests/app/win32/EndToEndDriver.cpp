@@ -43,13 +43,17 @@ void check(bool condition, const std::string &what)
         throw CheckFailed(what);
 }
 
-// Polls until condition holds; false once the deadline has passed.
+// Polls until condition holds; false once the deadline has passed. The driver's own windows are
+// served meanwhile.
 bool waitFor(const std::function<bool()> &condition)
 {
     const auto deadline = std::chrono::steady_clock::now() + kDeadline;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
+        MSG message {};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
         std::this_thread::sleep_for(10ms);
     }
     return true;
@@ -128,6 +132,7 @@ struct Spoken {
     std::wstring name;
     long role = 0;
     std::wstring defaultAction;
+    long state = 0;
 };
 
 IAccessible *accessibleOf(HWND control)
@@ -148,14 +153,28 @@ Spoken spokenOf(HWND control)
     BSTR name = nullptr;
     BSTR action = nullptr;
     VARIANT role {};
+    VARIANT state {};
     accessible->get_accName(self, &name);
     accessible->get_accRole(self, &role);
     accessible->get_accDefaultAction(self, &action);
-    const Spoken spoken { name ? name : L"", role.vt == VT_I4 ? role.lVal : 0, action ? action : L"" };
+    accessible->get_accState(self, &state);
+    const Spoken spoken { name ? name : L"", role.vt == VT_I4 ? role.lVal : 0, action ? action : L"",
+                          state.vt == VT_I4 ? state.lVal : 0 };
     SysFreeString(name);
     SysFreeString(action);
     accessible->Release();
     return spoken;
+}
+
+HRESULT doDefaultAction(HWND control)
+{
+    IAccessible *accessible = accessibleOf(control);
+    VARIANT self {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const HRESULT result = accessible->accDoDefaultAction(self);
+    accessible->Release();
+    return result;
 }
 
 void click(HWND control)
@@ -291,6 +310,7 @@ public:
     // Edits the sayings file, has the key after Tab draw, and checks that it drew the edit.
     void drawAfterTab(WORD key, const wchar_t *edited) const
     {
+        mainWindow();
         const HWND picture = control("Picture1");
         press(VK_TAB);
         check(waitFor([&] { return focusOf(picture) == picture; }), "Tab did not reach the bullseye");
@@ -302,7 +322,8 @@ public:
 
     HWND control(std::string_view name) const
     {
-        return GetDlgItem(mainWindow(), jestrel::controlId(jestrel::forms::mainForm().control(name)));
+        return GetDlgItem(visibleWindow(L"Frm_JestrelMain"),
+                          jestrel::controlId(jestrel::forms::mainForm().control(name)));
     }
 
     DWORD exitStatus() const
@@ -361,6 +382,7 @@ const std::array kScenarios {
                } },
     Scenario { "click_draws_again", "2\r\nAlpha\r\n",
                [](const Jestrel &jestrel) {
+                   jestrel.mainWindow();
                    check(jestrel.saying() == L"Alpha", "the first saying is not Alpha");
                    jestrel.folder().writeSayings("2\r\nBravo\r\n");
                    click(jestrel.control("Picture1"));
@@ -390,12 +412,39 @@ const std::array kScenarios {
                    ShowWindow(main, SW_RESTORE);
                    ShowWindow(about, SW_SHOWNA);
                    check(!IsWindowEnabled(main), "the about box came back modeless");
-                   SetForegroundWindow(about);
                    check(waitFor([&] { return GetForegroundWindow() == about; }),
-                         "the about box did not come to the front");
+                         "the restored main window kept the activation from the about box");
+                   // Keys that still reach the main window's controls run none of its handlers.
+                   const HWND button = jestrel.control("Btn_ThatWuzJestrel");
+                   for (const int key : { VK_RETURN, VK_ESCAPE, VK_SPACE }) {
+                       PostMessageW(button, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+                       PostMessageW(button, WM_KEYUP, static_cast<WPARAM>(key), static_cast<LPARAM>(0xC0000001));
+                   }
+                   std::this_thread::sleep_for(500ms);
+                   check(jestrel.running() && IsWindowVisible(about),
+                         "a key on the blocked main window ended the program or put the about box away");
                    press(VK_RETURN);
                    check(waitFor([&] { return !IsWindowVisible(about) && IsWindowEnabled(main); }),
                          "OK did not put the about box away");
+                   jestrel.mainWindow();
+                   press(VK_ESCAPE);
+                   check(jestrel.exitStatus() == 0, "Escape did not end the program with status 0");
+               } },
+    Scenario { "focus_kept_through_activation", kThreeSayings,
+               [](const Jestrel &jestrel) {
+                   jestrel.mainWindow();
+                   const HWND picture = jestrel.control("Picture1");
+                   press(VK_TAB);
+                   check(waitFor([&] { return focusOf(picture) == picture; }), "Tab did not reach the bullseye");
+                   const HWND other = CreateWindowExW(0, L"STATIC", L"Another window", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                                      0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+                   SetForegroundWindow(other);
+                   check(waitFor([&] { return GetForegroundWindow() == other; }),
+                         "another window did not come to the front");
+                   jestrel.mainWindow();
+                   check(waitFor([&] { return focusOf(picture) == picture; }),
+                         "the bullseye lost the focus when the main window was activated again");
+                   DestroyWindow(other);
                } },
     Scenario { "about_keeps_place", kThreeSayings,
                [](const Jestrel &jestrel) {
@@ -431,6 +480,7 @@ const std::array kScenarios {
                 { jestrel.control("Btn_ThatWuzJestrel"), { L"Jestrel!", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
                 { aboutControl("PIC_Icon"), { L"Jestrel! icon", ROLE_SYSTEM_GRAPHIC, {} } },
                 { aboutControl("BTN_OK"), { L"OK", ROLE_SYSTEM_PUSHBUTTON, L"Press" } },
+                { about, { L"About Jestrel!", ROLE_SYSTEM_DIALOG, {} } },
             };
             for (const auto &row : rows) {
                 const Spoken spoken = spokenOf(row.control);
@@ -440,17 +490,26 @@ const std::array kScenarios {
                           + ", action \"" + narrow(spoken.defaultAction) + "\" where \"" + narrow(row.expected.name)
                           + "\" was expected");
             }
-            // The bullseye's default action draws.
+            // Behind the box the main window's buttons read as unavailable and refuse their action.
+            jestrel.folder().writeSayings("2\r\nBravo\r\n");
+            for (const char *name : { "Picture1", "Btn_ThatWuzJestrel" }) {
+                const HWND control = jestrel.control(name);
+                check((spokenOf(control).state & STATE_SYSTEM_UNAVAILABLE) != 0,
+                      std::string(name) + " reads as available behind the about box");
+                check(doDefaultAction(control) != S_OK,
+                      std::string(name) + " took its default action behind the about box");
+            }
+            std::this_thread::sleep_for(300ms);
+            check(jestrel.running() && IsWindowVisible(about) && jestrel.saying() == L"A saying && more",
+                  "a default action behind the about box drew, ended the program or put the box away");
+            // Once the box is put away, the bullseye's default action draws and the exit button's ends.
             PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
             check(waitFor([&] { return !IsWindowVisible(about); }), "the about box stayed");
-            jestrel.folder().writeSayings("2\r\nBravo\r\n");
-            IAccessible *picture = accessibleOf(jestrel.control("Picture1"));
-            VARIANT self {};
-            self.vt = VT_I4;
-            self.lVal = CHILDID_SELF;
-            check(picture->accDoDefaultAction(self) == S_OK, "the bullseye's default action failed");
-            picture->Release();
+            check(doDefaultAction(jestrel.control("Picture1")) == S_OK, "the bullseye's default action failed");
             check(waitFor([&] { return jestrel.saying() == L"Bravo"; }), "the bullseye's default action did not draw");
+            check(doDefaultAction(jestrel.control("Btn_ThatWuzJestrel")) == S_OK,
+                  "the exit button's default action failed");
+            check(jestrel.exitStatus() == 0, "the exit button's default action did not end the program with status 0");
         } },
     Scenario { "escape_ends", kThreeSayings,
                [](const Jestrel &jestrel) {

@@ -86,7 +86,7 @@ HWND modalBoxOf(HWND owner)
     } search { owner };
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM parameter) {
+        [](HWND window, LPARAM parameter) CALLBACK -> BOOL {
             auto &wanted = *reinterpret_cast<Search *>(parameter);
             if (GetWindow(window, GW_OWNER) == wanted.owner && IsWindowVisible(window) && IsWindowEnabled(window))
                 wanted.found = window;

@@ -29,4 +29,19 @@ bool reportingFailures(const std::function<void()> &action, const std::function<
     return false;
 }
 
+void runHandlerReportingOnce(const std::function<void()> &handler, const std::function<void(std::string_view)> &report,
+                             const std::function<void()> &end)
+{
+    static bool failed = false;
+    if (failed) {
+        reportingFailures(handler, [](std::string_view) {});
+        return;
+    }
+    if (!reportingFailures(handler, [&report](std::string_view message) {
+            failed = true;
+            report(message);
+        }))
+        end();
+}
+
 } // namespace jestrel

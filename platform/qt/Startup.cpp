@@ -92,8 +92,7 @@ int startProgram(const Program &program)
 
 void runHandler(const std::function<void()> &handler)
 {
-    if (!reportingFailures(handler, reportFailure))
-        endProgram(1);
+    runHandlerReportingOnce(handler, reportFailure, [] { endProgram(1); });
 }
 
 void endProgram(int status)

@@ -28,8 +28,8 @@ int runProgram(const char *programPath, const Program &program);
 // runProgram's part once the toolkit exists.
 int startProgram(const Program &program);
 
-// Every event handler runs through this: a failure that escapes the handler, the run-time failure
-// or any other, is reported to the user and the program ends with status 1.
+// Every event handler runs through this: the first failure that escapes a handler, the run-time
+// failure or any other, is reported to the user and the program ends with status 1.
 void runHandler(const std::function<void()> &handler);
 
 // Ends the program at once with status; no close handler runs.

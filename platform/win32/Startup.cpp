@@ -31,19 +31,7 @@ int runProgram(int showCommand, const Program &program)
 
 void runHandler(const std::function<void()> &handler)
 {
-    // A failure is reported once. The report's own message loop goes on dispatching paint messages
-    // and timers to the program's windows; a failure there is left unshown, and the program ends
-    // with status 1 once the first report is dismissed.
-    static bool failed = false;
-    if (failed) {
-        reportingFailures(handler, [](std::string_view) {});
-        return;
-    }
-    if (!reportingFailures(handler, [](std::string_view message) {
-            failed = true;
-            reportFailure(message);
-        }))
-        endProgram(1);
+    runHandlerReportingOnce(handler, reportFailure, [] { endProgram(1); });
 }
 
 void endProgram(int status)

@@ -19,9 +19,9 @@ struct Program {
 // no window ever shows. Returns the exit status.
 int runProgram(int showCommand, const Program &program);
 
-// Every window message is handled through this: a failure that escapes the handler, the run-time
-// failure or any other, is reported to the user and the program ends with status 1. Nothing may
-// cross the system's code that calls a window procedure.
+// Every window message is handled through this: the first failure that escapes a handler, the
+// run-time failure or any other, is reported to the user and the program ends with status 1.
+// Nothing may cross the system's code that calls a window procedure.
 void runHandler(const std::function<void()> &handler);
 
 // Ends the program with status: every window disappears at once and no close handler runs.

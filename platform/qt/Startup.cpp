@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace jestrel
@@ -40,19 +43,17 @@ struct HeldMessage {
 QtMessageHandler toolkitMessages = nullptr;
 std::vector<HeldMessage> heldMessages;
 
-// The toolkit ends the program with an abort, and a core dump, when it finds no display it can
-// open, after warnings of its own; the user reads one sentence instead, and the program ends
-// with status 1.
-void holdUntilStarted(QtMsgType type, const QMessageLogContext &context, const QString &text)
+// What the toolkit's window-system platforms say, by category, when they cannot reach a display.
+constexpr std::pair<std::string_view, std::string_view> kNoDisplay[] = {
+    { "qt.qpa.xcb", "could not connect to display" },
+    { "qt.qpa.wayland", "Failed to create wl_display" },
+};
+
+bool saysThereIsNoDisplay(const HeldMessage &held)
 {
-    if (type != QtFatalMsg) {
-        heldMessages.push_back({ type, context.file, context.line, context.function, context.category, text });
-        return;
-    }
-    std::fputs("Jestrel!: Cannot show a window: no display can be opened; start Jestrel from a desktop, where "
-               "DISPLAY or WAYLAND_DISPLAY names one.\n",
-               stderr);
-    std::_Exit(1);
+    return std::ranges::any_of(kNoDisplay, [&held](const auto &said) {
+        return held.category && held.category == said.first && held.text.startsWith(QLatin1StringView(said.second));
+    });
 }
 
 void passHeldMessagesOn()
@@ -61,6 +62,28 @@ void passHeldMessagesOn()
     for (const HeldMessage &held : heldMessages)
         toolkitMessages(held.type, QMessageLogContext(held.file, held.line, held.function, held.category), held.text);
     heldMessages.clear();
+}
+
+// The toolkit ends the program with an abort, and a core dump, when it cannot start, after
+// warnings of its own; the program ends with status 1 instead. Where no display can be opened,
+// the user reads one sentence that says so. Otherwise the toolkit's own words say why, and one
+// sentence after them.
+void holdUntilStarted(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({ type, context.file, context.line, context.function, context.category, text });
+        return;
+    }
+    if (std::ranges::any_of(heldMessages, saysThereIsNoDisplay)) {
+        std::fputs("Jestrel!: Cannot show a window: no display can be opened; start Jestrel from a desktop, where "
+                   "DISPLAY or WAYLAND_DISPLAY names one.\n",
+                   stderr);
+    } else {
+        passHeldMessagesOn();
+        std::fprintf(stderr, "%s\nJestrel!: Cannot show a window: the toolkit cannot start, for the reason above.\n",
+                     qPrintable(text));
+    }
+    std::_Exit(1);
 }
 
 } // namespace

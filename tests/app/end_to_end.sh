@@ -286,13 +286,19 @@ screen_reader)
     dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$program" 2>"$work/stderr" \
         || fail "$(grep -v -e 'fd limit' -e 'Activat' -e 'SpiRegistry' "$work/stderr")"
     ;;
-no_display)
+start_failures)
     sayings
     status=0
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>"$work/stderr" || status=$?
     [ "$status" -eq 1 ] || fail "exit status $status without a display, expected 1"
     [ "$(cat "$work/stderr")" = "Jestrel!: Cannot show a window: no display can be opened; start Jestrel from a desktop, where DISPLAY or WAYLAND_DISPLAY names one." ] \
         || fail "without a display it says: $(cat "$work/stderr")"
+    # With a display, a toolkit that cannot start says why in its own words, and no display is blamed.
+    status=0
+    QT_QPA_PLATFORM=nonexistent "$program" 2>"$work/stderr" || status=$?
+    [ "$status" -eq 1 ] && grep -q 'platform plugin "nonexistent"' "$work/stderr" \
+        && [ "$(tail -n 1 "$work/stderr")" = "Jestrel!: Cannot show a window: the toolkit cannot start, for the reason above." ] \
+        || fail "exit status $status; with a platform that cannot start it says: $(cat "$work/stderr")"
     ;;
 centred_every_time)
     # Where a window manager places windows at random, one run in some is enough to show it.

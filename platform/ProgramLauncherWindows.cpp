@@ -2,6 +2,7 @@
 
 #include "platform/RuntimeFailure.h"
 #include "platform/SystemErrorText.h"
+#include "platform/SystemFolder.h"
 #include "platform/WideText.h"
 
 #include <windows.h>
@@ -9,14 +10,7 @@
 namespace jestrel
 {
 
-namespace
-{
-
-// The program a command line starts, where it names one without its folder, in the system folder.
-// Left to itself CreateProcessW would look in the program's own folder and the current one first,
-// where the sayings file lives and anybody may leave a program of that name. Empty for a program
-// named with its folder.
-std::wstring inSystemFolder(const std::wstring &commandLine)
+std::wstring programInSystemFolder(const std::wstring &commandLine, SystemFolderCall systemFolder)
 {
     const std::size_t first = commandLine.starts_with(L'"') ? 1 : 0;
     const std::size_t end = commandLine.find(first == 1 ? L'"' : L' ', first);
@@ -24,12 +18,18 @@ std::wstring inSystemFolder(const std::wstring &commandLine)
         = commandLine.substr(first, end == std::wstring::npos ? std::wstring::npos : end - first);
     if (program.find_first_of(L"\\/:") != std::wstring::npos)
         return {};
-    std::wstring folder(MAX_PATH, L'\0');
-    folder.resize(GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size())));
+    // Asked for its length first: with a path too long, the answer is the room it needs.
+    const UINT room = systemFolder(nullptr, 0);
+    std::wstring folder(room, L'\0');
+    const UINT length = room ? systemFolder(folder.data(), room) : 0;
+    if (length == 0 || length >= room)
+        throw RuntimeFailure(FailureKind::LaunchFailure,
+                             "Cannot start " + toUtf8(program)
+                                 + ": the system folder, which holds it, cannot be found: "
+                                 + systemErrorText(static_cast<int>(GetLastError())) + ".");
+    folder.resize(length);
     return folder + L'\\' + program;
 }
-
-} // namespace
 
 int SystemLauncher::launch(std::string_view command, int windowStyle)
 {
@@ -41,7 +41,7 @@ int SystemLauncher::launch(std::string_view command, int windowStyle)
     PROCESS_INFORMATION process {};
     // CreateProcessW may write to the command line it is given.
     std::wstring commandLine = toWide(command);
-    const std::wstring program = inSystemFolder(commandLine);
+    const std::wstring program = programInSystemFolder(commandLine);
     if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                         nullptr, nullptr, &startup, &process)) {
         throw RuntimeFailure(FailureKind::LaunchFailure,

@@ -1,5 +1,6 @@
 #include "platform/ProgramLauncher.h"
 #include "platform/RuntimeFailure.h"
+#include "platform/SystemFolder.h"
 #include "platform/WideText.h"
 #include "support/AwaitFile.h"
 #include "support/CurrentDir.h"
@@ -60,6 +61,26 @@ TEST(SystemLauncher, AProgramNamedAloneComesFromTheSystemFolderOnly)
         TerminateProcess(process, 0);
         CloseHandle(process);
     }
+}
+
+// Without the system folder a program named alone is looked for nowhere else, such as at the root
+// of the current drive.
+TEST(SystemLauncher, AProgramNamedAloneFailsWhereTheSystemFolderCannotBeTold)
+{
+    const SystemFolderCall unknown = [](LPWSTR, UINT) WINAPI -> UINT {
+        SetLastError(ERROR_PATH_NOT_FOUND);
+        return 0;
+    };
+    try {
+        programInSystemFolder(L"calc.exe", unknown);
+        FAIL() << "a path was made";
+    } catch (const RuntimeFailure &failure) {
+        EXPECT_EQ(failure.kind(), FailureKind::LaunchFailure);
+        EXPECT_STREQ(failure.what(),
+                     "Cannot start calc.exe: the system folder, which holds it, cannot be found: no such file or "
+                     "directory.");
+    }
+    EXPECT_EQ(programInSystemFolder(L"C:\\tools\\calc.exe", unknown), L"");
 }
 
 TEST(SystemLauncher, ACommandThatCannotStartIsALaunchFailure)

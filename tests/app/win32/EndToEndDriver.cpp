@@ -266,8 +266,9 @@ public:
             const wchar_t *className;
             std::vector<HWND> found;
         } search { m_process.dwProcessId, className, {} };
+        // CALLBACK: on 32-bit Windows a callback's calling convention is not a lambda's own.
         EnumWindows(
-            [](HWND window, LPARAM parameter) {
+            [](HWND window, LPARAM parameter) CALLBACK -> BOOL {
                 auto &wanted = *reinterpret_cast<Search *>(parameter);
                 DWORD process = 0;
                 GetWindowThreadProcessId(window, &process);

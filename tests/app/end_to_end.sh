@@ -10,14 +10,17 @@ scenario=$1
 program=$(realpath "$2")
 desktop=${3:-}
 
+. "$(dirname "$(realpath "$0")")/../support/missing-package.sh"
 case $desktop in
-kwin) needed="kwin_wayland Xwayland" ;;
-mutter) needed="mutter Xwayland" ;;
-xinerama) needed="Xorg" ;;
-*) needed="xvfb-run $desktop" ;;
+kwin) needed="kwin_wayland:kwin-wayland Xwayland:xwayland" ;;
+mutter) needed="mutter:mutter Xwayland:xwayland" ;;
+xinerama) needed="Xorg:xserver-xorg-core" ;;
+"") needed="xvfb-run:xvfb" ;;
+*) needed="xvfb-run:xvfb $desktop:$desktop" ;;
 esac
-for tool in xdotool xwininfo xprop xdpyinfo import dbus-run-session $needed; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+for tool in xdotool:xdotool xwininfo:x11-utils xprop:x11-utils xdpyinfo:x11-utils import:imagemagick \
+    dbus-run-session:dbus $needed; do
+    needs "${tool%%:*}" "${tool#*:}"
 done
 
 if [ -z "${JESTREL_E2E_INSIDE_X:-}" ]; then

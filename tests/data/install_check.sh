@@ -11,7 +11,7 @@ root=$staging/usr
 here=$(dirname "$(realpath "$0")")
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-need() { command -v "$1" >/dev/null || { echo "SKIP: $1 is not installed"; exit 77; }; }
+. "$here/../support/missing-package.sh"
 version=$(sed -n 's/^set(JESTREL_VERSION_TEXT "\(.*\)")$/\1/p' "$here/../../resources/VersionRecord.cmake")
 [ -n "$version" ] || fail "resources/VersionRecord.cmake gives no version"
 
@@ -35,7 +35,7 @@ files)
     ;;
 
 desktop_entry)
-    need desktop-file-validate
+    needs desktop-file-validate desktop-file-utils
     entry=$root/share/applications/Jestrel.desktop
     # Hints count too: an entry the menus file under "Other" is not what was asked for.
     report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
@@ -51,7 +51,7 @@ desktop_entry)
     ;;
 
 metainfo)
-    need appstreamcli
+    needs appstreamcli appstream
     metainfo=$(echo "$root"/share/metainfo/*.metainfo.xml)
     appstreamcli validate --pedantic --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
     grep -q "<release version=\"$version\" " "$metainfo" || fail "no release $version"
@@ -60,7 +60,7 @@ metainfo)
     ;;
 
 manual_page)
-    need man
+    needs man man-db
     page=$root/share/man/man6/jestrel.6.gz
     warnings=$(mktemp)
     trap 'rm -f "$warnings"' EXIT

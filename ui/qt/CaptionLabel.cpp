@@ -55,6 +55,9 @@ int CaptionLabel::layOut(QTextLayout &layout) const
     layout.setFormats(underlines);
     QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // A saying whose first letter is of a right-to-left script reads right to left, its stops
+    // and figures on that side; the option would otherwise take the program's own direction.
+    option.setTextDirection(Qt::LayoutDirectionAuto);
     layout.setTextOption(option);
 
     const QRect room = contentsRect();

@@ -1,4 +1,5 @@
 #include "ui/qt/CaptionLabel.h"
+#include "support/MissingPackage.h"
 #include "ui/qt/ControlFont.h"
 
 #include <QApplication>
@@ -28,13 +29,14 @@ QImage rendered(const QString &caption, QSize size = QSize(200, 40), const QFont
     return image;
 }
 
-// The rows of the picture that hold any ink.
-std::vector<int> inkedRows(const QImage &image)
+// The rows of the picture that hold any ink; with transposed, its columns.
+std::vector<int> inkedRows(const QImage &image, bool transposed = false)
 {
+    const QImage lines = transposed ? image.transformed(QTransform(0, 1, 1, 0, 0, 0)) : image;
     std::vector<int> rows;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+    for (int y = 0; y < lines.height(); ++y) {
+        for (int x = 0; x < lines.width(); ++x) {
+            if (lines.pixel(x, y) != qRgb(255, 255, 255)) {
                 rows.push_back(y);
                 break;
             }
@@ -76,18 +78,35 @@ TEST(CaptionLabel, AmpersandMarksAnAccessKeyAndDoubledShowsOne)
     EXPECT_EQ(label.accessibleName(), u"Salt & pepper"_s);
 }
 
-TEST(CaptionLabel, MarkupAndRightToLeftTextStayAsTheyAre)
+TEST(CaptionLabel, MarkupShowsAsText)
 {
     CaptionLabel label;
     label.setCaption(u"<b>bold</b> <img src=\"/etc/passwd\">"_s);
-    EXPECT_EQ(label.textFormat(), Qt::PlainText);
     EXPECT_EQ(label.accessibleName(), u"<b>bold</b> <img src=\"/etc/passwd\">"_s);
-    // Drawn as text, the tags take room that markup would not.
-    EXPECT_NE(rendered(u"<b>bold</b>"_s), rendered(u"bold"_s));
+    // Read as markup, the tags would draw nothing: only the word would take room.
+    QFont bold;
+    bold.setBold(true);
+    const auto width = [](const QImage &image) { return inkedRows(image, true).size(); };
+    EXPECT_GT(width(rendered(u"<b>bold</b>"_s)), 2 * width(rendered(u"bold"_s, QSize(200, 40), bold)));
+}
 
-    const QString rightToLeft = u"\u05E9\u05DC\u05D5\u05DD \u0639\u0627\u0644\u0645"_s;
-    label.setCaption(rightToLeft);
-    EXPECT_EQ(label.text(), rightToLeft);
+// A saying in any script shows in glyphs of its own, not as the box of a character no font has,
+// and one that starts in a right-to-left script reads right to left.
+TEST(CaptionLabel, EveryScriptIsDrawnInGlyphsOfItsOwnAndReadsItsWay)
+{
+    const QSize size(300, 40);
+    // What is drawn for a character no font has.
+    const QImage missing = rendered(u"\uE000"_s, size, controlFont());
+    for (const QString &saying : { u"\u65E5\u672C\u8A9E"_s, u"\u4E2D\u6587"_s, u"\u0645\u0631\u062D\u0628\u0627"_s,
+                                   u"\u05E9\u05DC\u05D5\u05DD"_s, u"\u041F\u0440\u0438"_s, u"\U0001F3AF"_s }) {
+        for (const char32_t c : saying.toUcs4()) {
+            const QString character = QString::fromUcs4(&c, 1);
+            EXPECT_NE(rendered(character, size, controlFont()), missing) << character.toStdString();
+        }
+    }
+    // Read left to right, as a left-to-right mark before it has it, the stop would follow the word.
+    const QString hebrew = u"\u05E9\u05DC\u05D5\u05DD!"_s;
+    EXPECT_NE(rendered(hebrew, size, controlFont()), rendered(u"\u200E"_s + hebrew, size, controlFont()));
 }
 
 TEST(CaptionLabel, AccentsOnCapitalsShowWholeAtTheTop)
@@ -126,7 +145,7 @@ TEST(CaptionLabel, ShowsWholeLinesOnlyAndBreaksAWordTooWideForIt)
 TEST(CaptionLabel, EmojiShowInColourWhereAColourFontIsInstalled)
 {
     if (QFontDatabase::styles(u"Noto Color Emoji"_s).isEmpty())
-        GTEST_SKIP() << "no colour emoji font";
+        JESTREL_SKIP_WITHOUT("Noto Color Emoji", "fonts-noto-color-emoji");
     for (const QString &emoji : { u"\U0001F3AF"_s, u"\U0001F44D"_s }) {
         const QImage image = rendered(emoji, QSize(60, 40), controlFont());
         bool coloured = false;

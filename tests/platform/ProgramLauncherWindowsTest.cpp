@@ -40,23 +40,32 @@ TEST(SystemLauncher, StartsTheCommandLineAsItStandsShownAsAsked)
     EXPECT_EQ(shown, SW_SHOWMINIMIZED);
 }
 
-// A program named without its folder comes from the system folder, never from the current one,
-// where the sayings file lives and anybody may leave a program of that name. Where the system
-// has none of that name, as Wine has no calculator, it fails to start.
+// A program named without its folder comes from the system folder, never from the program's own
+// folder or the current one, which Windows would search first, where the sayings file lives and
+// anybody may leave a program of that name. Where the system has none of that name, as Wine has no
+// calculator, it fails to start, for want of that file only.
 TEST(SystemLauncher, AProgramNamedAloneComesFromTheSystemFolderOnly)
 {
     test::TempDir dir;
-    std::filesystem::copy_file(probe(), dir.path() / "calc.exe");
+    const std::filesystem::path planted[] = { dir.path() / "calc.exe", probe().replace_filename(L"calc.exe") };
+    struct Removed {
+        const std::filesystem::path &path;
+        ~Removed() { std::filesystem::remove(path); }
+    } removed { planted[1] };
+    for (const std::filesystem::path &path : planted)
+        std::filesystem::copy_file(probe(), path, std::filesystem::copy_options::overwrite_existing);
     const test::CurrentDir inDir(dir.path());
     const auto mark = dir.path() / "planted";
+    const std::string command = "calc.exe " + test::utf8(mark);
     int started = 0;
     try {
         // The system's own calculator, where there is one.
-        started = SystemLauncher().launch("calc.exe " + test::utf8(mark), 1);
+        started = SystemLauncher().launch(command, 1);
     } catch (const RuntimeFailure &failure) {
         EXPECT_EQ(failure.kind(), FailureKind::LaunchFailure);
+        EXPECT_EQ(std::string(failure.what()), "Cannot start " + command + ": no such file or directory.");
     }
-    EXPECT_FALSE(test::awaitFile(mark, std::chrono::milliseconds(500))) << "the planted calc.exe ran";
+    EXPECT_FALSE(test::awaitFile(mark, std::chrono::milliseconds(500))) << "a planted calc.exe ran";
     if (const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(started))) {
         TerminateProcess(process, 0);
         CloseHandle(process);

@@ -447,6 +447,29 @@ const std::array kScenarios {
                          "the bullseye lost the focus when the main window was activated again");
                    DestroyWindow(other);
                } },
+    Scenario { "held_enter_and_shift_tab", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) {
+                   jestrel.mainWindow();
+                   const HWND picture = jestrel.control("Picture1");
+                   const HWND button = jestrel.control("Btn_ThatWuzJestrel");
+                   press(VK_TAB);
+                   check(waitFor([&] { return focusOf(picture) == picture; }), "Tab did not reach the bullseye");
+                   sendKeys({ { VK_SHIFT, true }, { VK_TAB, true }, { VK_TAB, false }, { VK_SHIFT, false } });
+                   check(waitFor([&] { return focusOf(button) == button; }),
+                         "Shift+Tab did not go back to the exit button");
+                   press(VK_TAB);
+                   check(waitFor([&] { return focusOf(picture) == picture; }), "Tab did not reach the bullseye again");
+                   // Enter draws as it goes down; held, as it may be from closing the about box, it
+                   // repeats, and the repeats draw nothing.
+                   jestrel.folder().writeSayings("2\r\nBravo\r\n");
+                   sendKeys({ { VK_RETURN, true } });
+                   check(waitFor([&] { return jestrel.saying() == L"Bravo"; }), "Enter on the bullseye did not draw");
+                   jestrel.folder().writeSayings("2\r\nCharlie\r\n");
+                   sendKeys({ { VK_RETURN, true }, { VK_RETURN, true } });
+                   std::this_thread::sleep_for(300ms);
+                   sendKeys({ { VK_RETURN, false } });
+                   check(jestrel.saying() == L"Bravo", "Enter held down drew again as it repeated");
+               } },
     Scenario { "about_keeps_place", kThreeSayings,
                [](const Jestrel &jestrel) {
                    const HWND about = openAbout(jestrel);

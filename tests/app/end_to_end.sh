@@ -15,8 +15,8 @@ case $desktop in
 kwin) needed="kwin_wayland:kwin-wayland Xwayland:xwayland" ;;
 mutter) needed="mutter:mutter Xwayland:xwayland" ;;
 xinerama) needed="Xorg:xserver-xorg-core" ;;
-"") needed="xvfb-run:xvfb" ;;
-*) needed="xvfb-run:xvfb $desktop:$desktop" ;;
+"") needed="xvfb-run:xvfb xauth:xauth" ;;
+*) needed="xvfb-run:xvfb xauth:xauth $desktop:$desktop" ;;
 esac
 for tool in xdotool:xdotool xwininfo:x11-utils xprop:x11-utils xdpyinfo:x11-utils import:imagemagick \
     dbus-run-session:dbus $needed; do
@@ -284,6 +284,8 @@ about_dialog)
     expect_exit 0
     ;;
 screen_reader)
+    needs at-spi-bus-launcher at-spi2-core test -x /usr/libexec/at-spi-bus-launcher
+    needs pyatspi python3-pyatspi /usr/bin/python3 -c "import pyatspi"
     for i in $(seq 40); do echo "Saying number $i"; done | { echo 41; cat; } | sed 's/$/\r/' >Jestrel.Ini
     # A session bus of its own, on which the accessibility bus starts when the program asks for it.
     dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$program" 2>"$work/stderr" \

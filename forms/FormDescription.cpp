@@ -7,6 +7,18 @@
 namespace jestrel::forms
 {
 
+std::string shownCaption(std::string_view caption)
+{
+    std::string shown;
+    shown.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 const ControlDescription &FormDescription::control(std::string_view controlName) const
 {
     const auto found = std::ranges::find(controls, controlName, &ControlDescription::name);

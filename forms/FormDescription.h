@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -88,6 +89,9 @@ struct ControlDescription {
     // tooltip. One with a caption is read by its caption, without its marks.
     std::string_view spokenName() const { return accessibleName.empty() ? toolTip : accessibleName; }
 };
+
+// A caption as it shows: each "&" that marks the next letter left out, "&&" as one "&".
+std::string shownCaption(std::string_view caption);
 
 struct MenuDescription {
     std::string_view name;

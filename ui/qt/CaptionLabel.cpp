@@ -1,5 +1,6 @@
 #include "ui/qt/CaptionLabel.h"
 
+#include "forms/FormDescription.h"
 #include "ui/qt/ControlFont.h"
 
 #include <QEvent>
@@ -14,14 +15,7 @@ namespace jestrel
 
 QString shownCaption(const QString &caption)
 {
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        shown += caption[i];
-    }
-    return shown;
+    return QString::fromStdString(forms::shownCaption(caption.toStdString()));
 }
 
 CaptionLabel::CaptionLabel(QWidget *parent) : QLabel(parent)

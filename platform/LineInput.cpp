@@ -58,7 +58,12 @@ bool LineInput::fill()
     // the unread part, so that the buffer is not reallocated and copied on every read.
     if (m_end == m_buffer.size())
         m_buffer.resize(m_buffer.size() + kChunkBytes);
-    const std::size_t count = m_source(std::span<char>(m_buffer.data() + m_end, m_buffer.size() - m_end));
+    std::size_t count = 0;
+    try {
+        count = m_source(std::span<char>(m_buffer.data() + m_end, m_buffer.size() - m_end));
+    } catch (const SourceFault &fault) {
+        throw RuntimeFailure::atLine(fault.kind(), m_name, m_lineNumber + 1, fault.what());
+    }
     m_end += count;
     m_atEnd = count == 0;
     return count > 0;

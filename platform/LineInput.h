@@ -1,21 +1,38 @@
 #pragma once
 
+#include "platform/RuntimeFailure.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace jestrel
 {
 
+// What a LineInput source throws for a fault in the bytes it reads, such as a file that ends in the
+// middle of a character. The source does not know lines; LineInput fails naming the one it reads.
+class SourceFault : public std::runtime_error
+{
+public:
+    SourceFault(FailureKind kind, const std::string &fault) : std::runtime_error(fault), m_kind(kind) { }
+
+    FailureKind kind() const noexcept { return m_kind; }
+
+private:
+    FailureKind m_kind;
+};
+
 // Splits a byte stream into text lines. CR LF, LF alone and CR alone each end a line; the
 // terminator is not part of the line. Only as much of the stream is read as the lines asked for.
 class LineInput
 {
 public:
-    // Fills the front of its buffer with the next bytes of the stream; 0 at its end.
+    // Fills the front of its buffer with the next bytes of the stream; 0 at its end. May throw
+    // SourceFault.
     using Source = std::function<std::size_t(std::span<char>)>;
 
     // name is the file's name in failure messages. A line longer than maxLineBytes fails with

@@ -123,10 +123,10 @@ void TextSource::decodeMore()
         }
     }
     m_undecoded.erase(0, i);
-    if (m_atEnd && !m_undecoded.empty()) {
-        appendUtf8(m_decoded, kReplacement);
-        m_undecoded.clear();
-    }
+    // Only a line that has not ended asks for more than was handed out, so that line holds the odd byte.
+    if (m_atEnd && !m_undecoded.empty())
+        throw SourceFault(FailureKind::InputPastEndOfFile,
+                          "the file ends in the middle of a UTF-16 character; it may have been cut short.");
 }
 
 } // namespace jestrel

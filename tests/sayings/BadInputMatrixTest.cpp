@@ -112,6 +112,12 @@ std::vector<Row> rows()
                "2\0\n\x06\x27"s),
           { { 0.0f, "\xD8\xA7" } },
           "" },
+        { "UTF-16 LE ending in half a character",
+          file("\xFF\xFE"
+               "3\0\n\0a\0\n\0b\0x"s),
+          {},
+          "the file ends in the middle of a UTF-16 character",
+          3 },
         { "saying with NUL bytes", file("2\r\na\0b\r\n"s), { { 0.0f, "a\uFFFDb" } }, "" },
         { "invalid UTF-8 read as Windows-1252",
           file("2\r\ncaf\xE9 \x80\r\n"),

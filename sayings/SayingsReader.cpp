@@ -14,6 +14,8 @@ namespace jestrel
 namespace
 {
 
+using namespace std::string_view_literals;
+
 struct ParsedCount {
     bool isNumber = false;
     bool isWhole = false;
@@ -75,7 +77,11 @@ int checkedCount(std::string_view text, const LineInput &input)
     const auto fail = [&](FailureKind kind, const std::string &fault) {
         return RuntimeFailure::atLine(kind, input.name(), input.lineNumber(), fault);
     };
-    // The count of a UTF-16 file without its mark reads as digits with NUL bytes between them.
+    // The count of a file without its mark reads as digits with NUL bytes between them: one
+    // between two digits in UTF-16, three in UTF-32.
+    if (text.find("\0\0\0"sv) != std::string_view::npos)
+        throw fail(FailureKind::FileNotReadable,
+                   "the file seems to be UTF-32, which Jestrel does not read; save it as UTF-8.");
     if (text.find('\0') != std::string_view::npos)
         throw fail(FailureKind::FileNotReadable,
                    "the file seems to be UTF-16 without a byte-order mark; save it as UTF-8.");

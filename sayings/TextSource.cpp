@@ -13,6 +13,8 @@ namespace jestrel
 namespace
 {
 
+using namespace std::string_view_literals;
+
 constexpr std::size_t kChunkBytes = 64 * 1024;
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -50,8 +52,8 @@ std::size_t TextSource::operator()(std::span<char> buffer)
 
 void TextSource::readMark()
 {
-    // The mark is the file's first two bytes, which one read need not bring whole.
-    std::array<char, 2> head {};
+    // The longest mark, UTF-32's, is the file's first four bytes, which one read need not bring whole.
+    std::array<char, 4> head {};
     std::size_t read = 0;
     while (read < head.size()) {
         const std::size_t count = m_bytes(std::span(head).subspan(read));
@@ -59,16 +61,20 @@ void TextSource::readMark()
             break;
         read += count;
     }
-    const bool marked = read == 2;
-    const auto first = static_cast<std::uint8_t>(head[0]);
-    const auto second = static_cast<std::uint8_t>(head[1]);
-    if (marked && first == 0xFF && second == 0xFE) {
+    const std::string_view start(head.data(), read);
+    // UTF-32 LE's mark starts as UTF-16 LE's does, but a sayings file cannot go on with U+0000.
+    if (start == "\xFF\xFE\0\0"sv || start == "\0\0\xFE\xFF"sv)
+        throw SourceFault(FailureKind::FileNotReadable,
+                          "the file is UTF-32, which Jestrel does not read; save it as UTF-8.");
+    if (start.starts_with("\xFF\xFE")) {
         m_encoding = Encoding::Utf16LittleEndian;
-    } else if (marked && first == 0xFE && second == 0xFF) {
+        m_undecoded.assign(start.substr(2));
+    } else if (start.starts_with("\xFE\xFF")) {
         m_encoding = Encoding::Utf16BigEndian;
+        m_undecoded.assign(start.substr(2));
     } else {
         m_encoding = Encoding::AsItIs;
-        m_decoded.assign(head.data(), read);
+        m_decoded.assign(start);
     }
 }
 

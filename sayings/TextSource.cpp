@@ -66,11 +66,10 @@ void TextSource::readMark()
     if (start == "\xFF\xFE\0\0"sv || start == "\0\0\xFE\xFF"sv)
         throw SourceFault(FailureKind::FileNotReadable,
                           "the file is UTF-32, which Jestrel does not read; save it as UTF-8.");
-    if (start.starts_with("\xFF\xFE")) {
-        m_encoding = Encoding::Utf16LittleEndian;
-        m_undecoded.assign(start.substr(2));
-    } else if (start.starts_with("\xFE\xFF")) {
-        m_encoding = Encoding::Utf16BigEndian;
+    if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) {
+        m_encoding = start[0] == '\xFF' ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian;
+        // The mark comes out as UTF-8's, so the reader knows the file has one.
+        m_decoded.assign(kUtf8ByteOrderMark);
         m_undecoded.assign(start.substr(2));
     } else {
         m_encoding = Encoding::AsItIs;

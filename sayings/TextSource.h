@@ -10,7 +10,7 @@ namespace jestrel
 {
 
 // The bytes of a sayings file as the reader takes them. A file that starts with a UTF-16
-// byte-order mark, as Notepad's "Unicode" saves it, comes out as UTF-8 without the mark, so that
+// byte-order mark, as Notepad's "Unicode" saves it, comes out as UTF-8 with UTF-8's mark, so that
 // its lines, its count and the line-length limit read as in any other file; a surrogate without
 // its partner becomes U+FFFD, and a last byte without its pair fails with SourceFault. A file
 // with a UTF-32 mark fails with SourceFault at once. Any other file passes as it is.

@@ -102,6 +102,7 @@ std::vector<Row> rows()
         { "empty", file(""), {}, "the file is empty", 1 },
         { "count only", file("3\r\n"), {}, "ends after line 1, but the count on line 1 promises 3 lines." },
         { "count with NUL bytes", file("3\0\0\r\na\r\nb\r\n"s), {}, "UTF-16 without a byte-order mark", 1 },
+        { "UTF-16 LE, NUL in its count", file("\xFF\xFE\x32\0\0\0\n\0a\0"s), {}, "count \"2?\" is not a number", 1 },
         { "UTF-32 LE with its mark", file("\xFF\xFE\0\0\x32\0\0\0\n\0\0\0a\0\0\0"s), {}, "the file is UTF-32", 1 },
         { "UTF-32 BE with its mark", file("\0\0\xFE\xFF\0\0\0\x32\0\0\0\n\0\0\0a"s), {}, "the file is UTF-32", 1 },
         { "UTF-32 LE", file("2\0\0\0\n\0\0\0a\0\0\0"s), {}, "seems to be UTF-32", 1 },

@@ -35,9 +35,15 @@ public:
     // SourceFault.
     using Source = std::function<std::size_t(std::span<char>)>;
 
-    // name is the file's name in failure messages. A line longer than maxLineBytes fails with
-    // LineTooLong, so a file without line breaks cannot take unbounded memory.
-    LineInput(std::string name, Source source, std::size_t maxLineBytes);
+    // How many of the file's bytes the source's bytes stand for, for a source that decodes the
+    // file; a measure of bytes in a row is the sum of theirs, wherever the row is cut. Such a
+    // source hands out at least one byte for every two of the file's.
+    using Measure = std::function<std::size_t(std::string_view)>;
+
+    // name is the file's name in failure messages. A line longer than maxLineBytes of the file
+    // fails with LineTooLong, so a file without line breaks cannot take unbounded memory: no more
+    // than the source hands out for maxLineBytes. Without a measure the source's bytes are the file's.
+    LineInput(std::string name, Source source, std::size_t maxLineBytes, Measure fileBytes = nullptr);
 
     // The next line, valid until the next call; nullopt at end of input.
     std::optional<std::string_view> next();
@@ -52,6 +58,9 @@ private:
     std::string m_name;
     Source m_source;
     std::size_t m_maxLineBytes;
+    // A line is measured only once it has more of the source's bytes than this.
+    std::size_t m_measuredFrom;
+    Measure m_fileBytes;
     std::string m_buffer;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;

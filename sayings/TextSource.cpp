@@ -36,7 +36,29 @@ bool isLowSurrogate(char32_t unit)
 
 } // namespace
 
-std::size_t TextSource::operator()(std::span<char> buffer)
+LineInput TextSource::lines(std::string name, std::size_t maxLineBytes)
+{
+    return LineInput(
+        std::move(name), [this](std::span<char> buffer) { return read(buffer); }, maxLineBytes,
+        [this](std::string_view handedOut) { return fileBytes(handedOut); });
+}
+
+std::size_t TextSource::fileBytes(std::string_view handedOut) const
+{
+    if (m_encoding == Encoding::AsItIs)
+        return handedOut.size();
+    // UTF-16 has two bytes for each code point that UTF-8 writes in up to three, four for one that
+    // both write in four. A code point cut between two reads is counted with its first byte.
+    std::size_t bytes = 0;
+    for (const char c : handedOut) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        if ((byte & 0xC0) != 0x80)
+            bytes += byte >= 0xF0 ? 4 : 2;
+    }
+    return bytes;
+}
+
+std::size_t TextSource::read(std::span<char> buffer)
 {
     if (m_encoding == Encoding::NotYetKnown)
         readMark();
@@ -54,14 +76,14 @@ void TextSource::readMark()
 {
     // The longest mark, UTF-32's, is the file's first four bytes, which one read need not bring whole.
     std::array<char, 4> head {};
-    std::size_t read = 0;
-    while (read < head.size()) {
-        const std::size_t count = m_bytes(std::span(head).subspan(read));
+    std::size_t filled = 0;
+    while (filled < head.size()) {
+        const std::size_t count = m_bytes(std::span(head).subspan(filled));
         if (count == 0)
             break;
-        read += count;
+        filled += count;
     }
-    const std::string_view start(head.data(), read);
+    const std::string_view start(head.data(), filled);
     // UTF-32 LE's mark starts as UTF-16 LE's does, but a sayings file cannot go on with U+0000.
     if (start == "\xFF\xFE\0\0"sv || start == "\0\0\xFE\xFF"sv)
         throw SourceFault(FailureKind::FileNotReadable,

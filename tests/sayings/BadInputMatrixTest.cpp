@@ -22,7 +22,7 @@ namespace jestrel
 namespace
 {
 
-using namespace std::string_literals;
+using namespace std::literals;
 
 constexpr float kLast = 0x1.fffffep-1f;
 
@@ -81,6 +81,12 @@ std::vector<Row> rows()
 {
     const auto count = [](const char *text) { return file(text + "\r\nsaying\r\n"s + "more\r\n"); };
     const auto nothing = [](const test::TempDir &) {};
+    const auto repeated = [](std::string_view text, std::size_t times) {
+        std::string bytes;
+        while (times-- > 0)
+            bytes += text;
+        return bytes;
+    };
     return {
         { "missing", nothing, {}, "there is no such file in <folder>." },
         { "missing, from a folder named ü€中", nothing, {}, "there is no such file in <folder>.", 0, u8"ü€中" },
@@ -138,6 +144,16 @@ std::vector<Row> rows()
           "" },
         { "line of 64 KiB + 1",
           file("2\r\n" + std::string(64 * 1024 + 1, 'x') + "\r\n"),
+          {},
+          "the line is longer than 65536 bytes.",
+          2 },
+        // The limit counts the file's bytes: two for each of these characters, which UTF-8 writes in three.
+        { "UTF-16 line of 64 KiB of CJK",
+          file("\xFF\xFE\x32\0\n\0"s + repeated("\xE5\x65", 32 * 1024)),
+          { { 0.0f, repeated("\xE6\x97\xA5", 32 * 1024) } },
+          "" },
+        { "UTF-16 line of 64 KiB + 2",
+          file("\xFF\xFE\x32\0\n\0"s + repeated("x\0"sv, 32 * 1024 + 1)),
           {},
           "the line is longer than 65536 bytes.",
           2 },

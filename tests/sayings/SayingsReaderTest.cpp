@@ -22,7 +22,8 @@ struct Reading {
 // Read as the program reads a file, through its text source.
 Reading read(const std::string &text)
 {
-    LineInput input("Jestrel.Ini", TextSource(test::memorySource(text, 7)), kMaxSayingLineBytes);
+    TextSource source(test::memorySource(text, 7));
+    LineInput input = source.lines("Jestrel.Ini", kMaxSayingLineBytes);
     Reading reading;
     reading.count = readSayings(input, reading.table);
     return reading;

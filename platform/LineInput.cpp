@@ -48,6 +48,15 @@ LineInput::LineInput(std::string name, Source source, std::size_t maxLineBytes, 
 {
 }
 
+std::size_t LineInput::readSource()
+{
+    try {
+        return m_source(std::span<char>(m_buffer.data() + m_end, m_buffer.size() - m_end));
+    } catch (const SourceFault &fault) {
+        throw RuntimeFailure::atLine(fault.kind(), m_name, m_lineNumber + 1, fault.what());
+    }
+}
+
 bool LineInput::fill()
 {
     if (m_atEnd)
@@ -62,12 +71,7 @@ bool LineInput::fill()
     // the unread part, so that the buffer is not reallocated and copied on every read.
     if (m_end == m_buffer.size())
         m_buffer.resize(m_buffer.size() + kChunkBytes);
-    std::size_t count = 0;
-    try {
-        count = m_source(std::span<char>(m_buffer.data() + m_end, m_buffer.size() - m_end));
-    } catch (const SourceFault &fault) {
-        throw RuntimeFailure::atLine(fault.kind(), m_name, m_lineNumber + 1, fault.what());
-    }
+    const std::size_t count = readSource();
     m_end += count;
     m_atEnd = count == 0;
     return count > 0;

@@ -54,6 +54,8 @@ public:
 
 private:
     bool fill();
+    // The source's next bytes behind the unread part; a SourceFault names the line being read.
+    std::size_t readSource();
 
     std::string m_name;
     Source m_source;

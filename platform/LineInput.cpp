@@ -39,9 +39,22 @@ const char *findTerminator(const char *first, const char *last)
 
 } // namespace
 
-LineInput::LineInput(std::string name, Source source, std::size_t maxLineBytes)
-    : m_name(std::move(name)), m_source(std::move(source)), m_maxLineBytes(maxLineBytes)
+LineInput::LineInput(std::string name, Source source, std::size_t maxLineBytes, Measure fileBytes)
+    : m_name(std::move(name))
+    , m_source(std::move(source))
+    , m_maxLineBytes(maxLineBytes)
+    , m_measuredFrom(fileBytes ? maxLineBytes / 2 : maxLineBytes)
+    , m_fileBytes(fileBytes ? std::move(fileBytes) : [](std::string_view bytes) { return bytes.size(); })
 {
+}
+
+std::size_t LineInput::readSource()
+{
+    try {
+        return m_source(std::span<char>(m_buffer.data() + m_end, m_buffer.size() - m_end));
+    } catch (const SourceFault &fault) {
+        throw RuntimeFailure::atLine(fault.kind(), m_name, m_lineNumber + 1, fault.what());
+    }
 }
 
 bool LineInput::fill()
@@ -58,7 +71,7 @@ bool LineInput::fill()
     // the unread part, so that the buffer is not reallocated and copied on every read.
     if (m_end == m_buffer.size())
         m_buffer.resize(m_buffer.size() + kChunkBytes);
-    const std::size_t count = m_source(std::span<char>(m_buffer.data() + m_end, m_buffer.size() - m_end));
+    const std::size_t count = readSource();
     m_end += count;
     m_atEnd = count == 0;
     return count > 0;
@@ -67,6 +80,10 @@ bool LineInput::fill()
 std::optional<std::string_view> LineInput::next()
 {
     std::size_t scanned = 0;
+    // A line is measured in the file's bytes only once it is long, and then only the part not yet
+    // measured, so that the usual line costs nothing and a long one is measured once.
+    std::size_t measured = 0;
+    std::size_t fileLength = 0;
     for (;;) {
         if (m_skipLineFeed && m_begin < m_end) {
             // The CR that ended the last line was the last byte read; its LF came with this chunk.
@@ -78,9 +95,13 @@ std::optional<std::string_view> LineInput::next()
         const char *last = m_buffer.data() + m_end;
         const char *terminator = findTerminator(first + scanned, last);
         const auto length = static_cast<std::size_t>(terminator - first);
-        if (length > m_maxLineBytes) {
-            throw RuntimeFailure::atLine(FailureKind::LineTooLong, m_name, m_lineNumber + 1,
-                                         "the line is longer than " + std::to_string(m_maxLineBytes) + " bytes.");
+        if (length > m_measuredFrom) {
+            fileLength += m_fileBytes(std::string_view(first + measured, length - measured));
+            measured = length;
+            if (fileLength > m_maxLineBytes) {
+                throw RuntimeFailure::atLine(FailureKind::LineTooLong, m_name, m_lineNumber + 1,
+                                             "the line is longer than " + std::to_string(m_maxLineBytes) + " bytes.");
+            }
         }
         if (terminator != last) {
             std::size_t after = length + 1;

@@ -19,8 +19,8 @@ namespace
 int readSayingsFile(const std::string &path, SayingTable &table)
 {
     InputFile file(path);
-    LineInput input(path, TextSource([&file](std::span<char> buffer) { return file.read(buffer); }),
-                    kMaxSayingLineBytes);
+    TextSource text([&file](std::span<char> buffer) { return file.read(buffer); });
+    LineInput input = text.lines(path, kMaxSayingLineBytes);
     return readSayings(input, table);
 }
 

@@ -14,6 +14,8 @@ namespace jestrel
 namespace
 {
 
+using namespace std::string_view_literals;
+
 struct ParsedCount {
     bool isNumber = false;
     bool isWhole = false;
@@ -70,15 +72,19 @@ std::string quoted(std::string_view bytes)
     return "\"" + shown + "\"";
 }
 
-int checkedCount(std::string_view text, const LineInput &input)
+int checkedCount(std::string_view text, bool marked, const LineInput &input)
 {
     const auto fail = [&](FailureKind kind, const std::string &fault) {
         return RuntimeFailure::atLine(kind, input.name(), input.lineNumber(), fault);
     };
-    // The count of a UTF-16 file without its mark reads as digits with NUL bytes between them.
-    if (text.find('\0') != std::string_view::npos)
+    // The count of a file without its mark reads as digits with NUL bytes between them: one
+    // between two digits in UTF-16, three in UTF-32. In a marked file a NUL is only a bad count.
+    if (!marked && text.find('\0') != std::string_view::npos) {
         throw fail(FailureKind::FileNotReadable,
-                   "the file seems to be UTF-16 without a byte-order mark; save it as UTF-8.");
+                   text.find("\0\0\0"sv) != std::string_view::npos
+                       ? "the file seems to be UTF-32, which Jestrel does not read; save it as UTF-8."
+                       : "the file seems to be UTF-16 without a byte-order mark; save it as UTF-8.");
+    }
     const ParsedCount count = parseCount(text);
     if (!count.isNumber)
         throw fail(FailureKind::TypeMismatch,
@@ -104,9 +110,11 @@ int readSayings(LineInput &input, SayingTable &table)
         throw RuntimeFailure::atLine(FailureKind::InputPastEndOfFile, input.name(), 1,
                                      "the file is empty; its first line must hold the number of lines in the file.");
     std::string_view countText = *line;
-    if (countText.starts_with(kUtf8ByteOrderMark))
+    // A UTF-16 file's mark reaches here as UTF-8's.
+    const bool marked = countText.starts_with(kUtf8ByteOrderMark);
+    if (marked)
         countText.remove_prefix(kUtf8ByteOrderMark.size());
-    const int count = checkedCount(countText, input);
+    const int count = checkedCount(countText, marked, input);
 
     for (int slot = 0; slot < count - 1; ++slot) {
         line = input.next();

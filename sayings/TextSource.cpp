@@ -13,6 +13,8 @@ namespace jestrel
 namespace
 {
 
+using namespace std::string_view_literals;
+
 constexpr std::size_t kChunkBytes = 64 * 1024;
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -34,7 +36,29 @@ bool isLowSurrogate(char32_t unit)
 
 } // namespace
 
-std::size_t TextSource::operator()(std::span<char> buffer)
+LineInput TextSource::lines(std::string name, std::size_t maxLineBytes)
+{
+    return LineInput(
+        std::move(name), [this](std::span<char> buffer) { return read(buffer); }, maxLineBytes,
+        [this](std::string_view handedOut) { return fileBytes(handedOut); });
+}
+
+std::size_t TextSource::fileBytes(std::string_view handedOut) const
+{
+    if (m_encoding == Encoding::AsItIs)
+        return handedOut.size();
+    // UTF-16 has two bytes for each code point that UTF-8 writes in up to three, four for one that
+    // both write in four. A code point cut between two reads is counted with its first byte.
+    std::size_t bytes = 0;
+    for (const char c : handedOut) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        if ((byte & 0xC0) != 0x80)
+            bytes += byte >= 0xF0 ? 4 : 2;
+    }
+    return bytes;
+}
+
+std::size_t TextSource::read(std::span<char> buffer)
 {
     if (m_encoding == Encoding::NotYetKnown)
         readMark();
@@ -50,25 +74,28 @@ std::size_t TextSource::operator()(std::span<char> buffer)
 
 void TextSource::readMark()
 {
-    // The mark is the file's first two bytes, which one read need not bring whole.
-    std::array<char, 2> head {};
-    std::size_t read = 0;
-    while (read < head.size()) {
-        const std::size_t count = m_bytes(std::span(head).subspan(read));
+    // The longest mark, UTF-32's, is the file's first four bytes, which one read need not bring whole.
+    std::array<char, 4> head {};
+    std::size_t filled = 0;
+    while (filled < head.size()) {
+        const std::size_t count = m_bytes(std::span(head).subspan(filled));
         if (count == 0)
             break;
-        read += count;
+        filled += count;
     }
-    const bool marked = read == 2;
-    const auto first = static_cast<std::uint8_t>(head[0]);
-    const auto second = static_cast<std::uint8_t>(head[1]);
-    if (marked && first == 0xFF && second == 0xFE) {
-        m_encoding = Encoding::Utf16LittleEndian;
-    } else if (marked && first == 0xFE && second == 0xFF) {
-        m_encoding = Encoding::Utf16BigEndian;
+    const std::string_view start(head.data(), filled);
+    // UTF-32 LE's mark starts as UTF-16 LE's does, but a sayings file cannot go on with U+0000.
+    if (start == "\xFF\xFE\0\0"sv || start == "\0\0\xFE\xFF"sv)
+        throw SourceFault(FailureKind::FileNotReadable,
+                          "the file is UTF-32, which Jestrel does not read; save it as UTF-8.");
+    if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) {
+        m_encoding = start[0] == '\xFF' ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian;
+        // The mark comes out as UTF-8's, so the reader knows the file has one.
+        m_decoded.assign(kUtf8ByteOrderMark);
+        m_undecoded.assign(start.substr(2));
     } else {
         m_encoding = Encoding::AsItIs;
-        m_decoded.assign(head.data(), read);
+        m_decoded.assign(start);
     }
 }
 
@@ -123,10 +150,10 @@ void TextSource::decodeMore()
         }
     }
     m_undecoded.erase(0, i);
-    if (m_atEnd && !m_undecoded.empty()) {
-        appendUtf8(m_decoded, kReplacement);
-        m_undecoded.clear();
-    }
+    // Only a line that has not ended asks for more than was handed out, so that line holds the odd byte.
+    if (m_atEnd && !m_undecoded.empty())
+        throw SourceFault(FailureKind::InputPastEndOfFile,
+                          "the file ends in the middle of a UTF-16 character; it may have been cut short.");
 }
 
 } // namespace jestrel

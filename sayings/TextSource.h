@@ -5,24 +5,35 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace jestrel
 {
 
 // The bytes of a sayings file as the reader takes them. A file that starts with a UTF-16
-// byte-order mark, as Notepad's "Unicode" saves it, comes out as UTF-8 without the mark, so that
-// its lines, its count and the line-length limit read as in any other file; a surrogate without
-// its partner, or a last byte without its pair, becomes U+FFFD. Any other file passes as it is.
+// byte-order mark, as Notepad's "Unicode" saves it, comes out as UTF-8 with UTF-8's mark, so that
+// its lines and its count read as in any other file; a surrogate without its partner becomes
+// U+FFFD, and a last byte without its pair fails with SourceFault. A file with a UTF-32 mark
+// fails with SourceFault at once. Any other file passes as it is.
 class TextSource
 {
 public:
     explicit TextSource(LineInput::Source bytes) : m_bytes(std::move(bytes)) { }
 
-    // A LineInput source: fills the front of buffer; 0 at the end.
-    std::size_t operator()(std::span<char> buffer);
+    TextSource(const TextSource &) = delete;
+    TextSource &operator=(const TextSource &) = delete;
+
+    // The file's lines, read through this source, which must outlive them; their length limit
+    // counts the file's own bytes, whatever UTF-8 they decode to.
+    LineInput lines(std::string name, std::size_t maxLineBytes);
 
 private:
     enum class Encoding { NotYetKnown, AsItIs, Utf16LittleEndian, Utf16BigEndian };
+
+    // The lines' source: fills the front of buffer; 0 at the end.
+    std::size_t read(std::span<char> buffer);
+    // The lines' measure: how many of the file's bytes what read() handed out stands for.
+    std::size_t fileBytes(std::string_view handedOut) const;
 
     void readMark();
     // Copies to buffer what is decoded and not yet handed out.

@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const float unit = static_cast<float>(bits) * 0x1p-24f;
     std::string file(reinterpret_cast<const char *>(data + kDrawBytes), size - kDrawBytes);
 
-    jestrel::LineInput input("Jestrel.Ini", jestrel::TextSource(jestrel::test::memorySource(std::move(file), 4096)),
-                             jestrel::kMaxSayingLineBytes);
+    jestrel::TextSource text(jestrel::test::memorySource(std::move(file), 4096));
+    jestrel::LineInput input = text.lines("Jestrel.Ini", jestrel::kMaxSayingLineBytes);
     jestrel::SayingTable table;
     try {
         const int count = jestrel::readSayings(input, table);

@@ -22,7 +22,7 @@ namespace jestrel
 namespace
 {
 
-using namespace std::string_literals;
+using namespace std::literals;
 
 constexpr float kLast = 0x1.fffffep-1f;
 
@@ -81,6 +81,12 @@ std::vector<Row> rows()
 {
     const auto count = [](const char *text) { return file(text + "\r\nsaying\r\n"s + "more\r\n"); };
     const auto nothing = [](const test::TempDir &) {};
+    const auto repeated = [](std::string_view text, std::size_t times) {
+        std::string bytes;
+        while (times-- > 0)
+            bytes += text;
+        return bytes;
+    };
     return {
         { "missing", nothing, {}, "there is no such file in <folder>." },
         { "missing, from a folder named ü€中", nothing, {}, "there is no such file in <folder>.", 0, u8"ü€中" },
@@ -102,6 +108,10 @@ std::vector<Row> rows()
         { "empty", file(""), {}, "the file is empty", 1 },
         { "count only", file("3\r\n"), {}, "ends after line 1, but the count on line 1 promises 3 lines." },
         { "count with NUL bytes", file("3\0\0\r\na\r\nb\r\n"s), {}, "UTF-16 without a byte-order mark", 1 },
+        { "UTF-16 LE, NUL in its count", file("\xFF\xFE\x32\0\0\0\n\0a\0"s), {}, "count \"2?\" is not a number", 1 },
+        { "UTF-32 LE with its mark", file("\xFF\xFE\0\0\x32\0\0\0\n\0\0\0a\0\0\0"s), {}, "the file is UTF-32", 1 },
+        { "UTF-32 BE with its mark", file("\0\0\xFE\xFF\0\0\0\x32\0\0\0\n\0\0\0a"s), {}, "the file is UTF-32", 1 },
+        { "UTF-32 LE", file("2\0\0\0\n\0\0\0a\0\0\0"s), {}, "seems to be UTF-32", 1 },
         { "UTF-16 LE, as Notepad saves it",
           file("\xFF\xFE"
                "2\0\r\0\n\0\xE5\x65\x2C\x67\r\0\n\0"s),
@@ -112,6 +122,12 @@ std::vector<Row> rows()
                "2\0\n\x06\x27"s),
           { { 0.0f, "\xD8\xA7" } },
           "" },
+        { "UTF-16 LE ending in half a character",
+          file("\xFF\xFE"
+               "3\0\n\0a\0\n\0b\0x"s),
+          {},
+          "the file ends in the middle of a UTF-16 character",
+          3 },
         { "saying with NUL bytes", file("2\r\na\0b\r\n"s), { { 0.0f, "a\uFFFDb" } }, "" },
         { "invalid UTF-8 read as Windows-1252",
           file("2\r\ncaf\xE9 \x80\r\n"),
@@ -128,6 +144,16 @@ std::vector<Row> rows()
           "" },
         { "line of 64 KiB + 1",
           file("2\r\n" + std::string(64 * 1024 + 1, 'x') + "\r\n"),
+          {},
+          "the line is longer than 65536 bytes.",
+          2 },
+        // The limit counts the file's bytes: two for each of these characters, which UTF-8 writes in three.
+        { "UTF-16 line of 64 KiB of CJK",
+          file("\xFF\xFE\x32\0\n\0"s + repeated("\xE5\x65", 32 * 1024)),
+          { { 0.0f, repeated("\xE6\x97\xA5", 32 * 1024) } },
+          "" },
+        { "UTF-16 line of 64 KiB + 2",
+          file("\xFF\xFE\x32\0\n\0"s + repeated("x\0"sv, 32 * 1024 + 1)),
           {},
           "the line is longer than 65536 bytes.",
           2 },

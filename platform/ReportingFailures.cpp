@@ -15,10 +15,9 @@ bool reportingFailures(const std::function<void()> &action, const std::function<
         action();
         return true;
     } catch (const RuntimeFailure &failure) {
-        if (failure.kind() == FailureKind::FileNotFound && missingFileAdvice)
-            report(std::string(failure.what()) + "\n\n" + missingFileAdvice());
-        else
-            report(failure.what());
+        const std::string advice
+            = failure.kind() == FailureKind::FileNotFound && missingFileAdvice ? missingFileAdvice() : std::string();
+        report(advice.empty() ? std::string(failure.what()) : std::string(failure.what()) + "\n\n" + advice);
     } catch (const std::bad_alloc &) {
         report("Jestrel ran out of memory.");
     } catch (const std::exception &failure) {

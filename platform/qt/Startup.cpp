@@ -88,17 +88,18 @@ void holdUntilStarted(QtMsgType type, const QMessageLogContext &context, const Q
 
 } // namespace
 
-int runProgram(const char *programPath, const Program &program)
+int runProgram(int &argc, char **argv, const Program &program)
 {
     const bool chosePlatform = preferX11OverWayland();
-    // The program takes no command line: the toolkit sees the program's name alone.
-    static int argc = 1;
-    static char *argv[] = { const_cast<char *>(programPath), nullptr };
     toolkitMessages = qInstallMessageHandler(holdUntilStarted);
     QApplication application(argc, argv);
     passHeldMessagesOn();
     if (chosePlatform)
         qunsetenv("QT_QPA_PLATFORM");
+    if (program.readArguments) {
+        if (const std::optional<int> status = program.readArguments(std::span(argv + 1, argv + argc)))
+            return *status;
+    }
     if (program.icon)
         QApplication::setWindowIcon(program.icon());
     return startProgram(program);

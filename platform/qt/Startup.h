@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 
 class QWidget;
@@ -12,6 +14,9 @@ namespace jestrel
 {
 
 struct Program {
+    // Told the arguments the toolkit left once it has started, those it takes out: nullopt goes
+    // on, a status ends the program at once with it, the arguments answered or refused.
+    std::function<std::optional<int>(std::span<char *const> arguments)> readArguments;
     // Creates and loads the start-up window while it is still hidden.
     std::function<std::unique_ptr<QWidget>()> loadStartupWindow;
     // Every window's icon.
@@ -20,10 +25,11 @@ struct Program {
     std::function<std::string()> missingFileAdvice;
 };
 
-// Runs the program: creates the toolkit, has the start-up window created and loaded while it is
-// still hidden, then shows it and runs the event loop. A failure while loading is reported and no
-// window ever shows. Returns the exit status.
-int runProgram(const char *programPath, const Program &program);
+// Runs the program: creates the toolkit, which takes its own options out of argc and argv, has
+// the rest read, has the start-up window created and loaded while it is still hidden, then shows
+// it and runs the event loop. A failure while loading is reported and no window ever shows.
+// Returns the exit status.
+int runProgram(int &argc, char **argv, const Program &program);
 
 // runProgram's part once the toolkit exists.
 int startProgram(const Program &program);

@@ -134,7 +134,7 @@ read -r screenLeft screenTop screenWidth screenHeight < <(xdpyinfo -ext XINERAMA
     END { print first ? first : whole }')
 
 start() {
-    "$program" 2>"$work/stderr" &
+    "$program" "$@" 2>"$work/stderr" &
     pid=$!
 }
 
@@ -304,6 +304,51 @@ start_failures)
     [ "$status" -eq 1 ] && grep -q 'platform plugin "nonexistent"' "$work/stderr" \
         && [ "$(tail -n 1 "$work/stderr")" = "Jestrel!: Cannot show a window: the toolkit cannot start, for the reason above." ] \
         || fail "exit status $status; with a platform that cannot start it says: $(cat "$work/stderr")"
+    ;;
+named_file)
+    # A file named at start, elsewhere and with a name of spaces and accents, re-read at each draw;
+    # Ctrl+C copies the saying as it shows.
+    needs xclip xclip
+    mkdir "other dir ü"
+    named="$work/other dir ü/Sprüche é.txt"
+    printf '2\r\nSalt && pepper\r\n' >"$named"
+    start "$named"
+    main=$(window 'Jestrel!' normal)
+    read_layout "$main"
+    copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+    key "$main" ctrl+c
+    wait_until 5 copied "Salt & pepper" || fail "Ctrl+C copied '$(xclip -o -selection clipboard)'"
+    printf '2\r\n日本語の言葉\r\n' >"$named"
+    click_picture "$main"
+    key "$main" ctrl+c
+    wait_until 5 copied "日本語の言葉" || fail "after a click Ctrl+C copied '$(xclip -o -selection clipboard)'"
+    # A failure names the file as it was given.
+    key "$main" Escape
+    expect_exit 0
+    start "$work/other dir ü/nope é.txt"
+    box=$(window 'Jestrel!' dialog)
+    key "$box" Return
+    expect_exit 1
+    grep -qF "Cannot open $work/other dir ü/nope é.txt: there is no such file in $work/other dir ü." "$work/stderr" \
+        || fail "the failure says: $(cat "$work/stderr")"
+    ;;
+command_line)
+    # Help and the version need no display; a usage failure shows none either.
+    for asked in --help --version; do
+        status=0
+        env -u DISPLAY "$program" $asked >"$work/stdout" 2>"$work/stderr" || status=$?
+        [ "$status" -eq 0 ] && [ ! -s "$work/stderr" ] || fail "$asked: status $status, $(cat "$work/stderr")"
+    done
+    grep -qx 'Jestrel! 0.05' "$work/stdout" || fail "--version says: $(cat "$work/stdout")"
+    for arguments in "a b" "--frob"; do
+        status=0
+        # shellcheck disable=SC2086 # the arguments are split on purpose
+        "$program" $arguments >"$work/stdout" 2>"$work/stderr" || status=$?
+        [ "$status" -eq 2 ] && grep -qxF "Usage: jestrel [FILE]" "$work/stderr" \
+            || fail "$arguments: status $status, $(cat "$work/stderr")"
+    done
+    grep -qx 'jestrel: There is no option --frob.' "$work/stderr" || fail "--frob says: $(cat "$work/stderr")"
+    [ -z "$(windows_of 'Jestrel!' dialog)" ] || fail "a usage failure showed a window"
     ;;
 centred_every_time)
     # Where a window manager places windows at random, one run in some is enough to show it.

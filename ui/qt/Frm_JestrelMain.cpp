@@ -11,14 +11,36 @@
 #include "ui/qt/PictureBox.h"
 #include "ui/qt/frmAbout.h"
 
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <optional>
 
 namespace jestrel
 {
 
-Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, QWidget *parent)
-    : QMainWindow(parent), m_random(random), m_launcher(launcher)
+namespace
+{
+
+// The one local file a drop holds, or nothing: a drop of anything else is refused.
+std::optional<std::string> droppedFile(const QMimeData &dropped)
+{
+    const QList<QUrl> urls = dropped.urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile() || !QFileInfo(urls.front().toLocalFile()).isFile())
+        return std::nullopt;
+    return QFile::encodeName(urls.front().toLocalFile()).toStdString();
+}
+
+} // namespace
+
+Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile,
+                                 QWidget *parent)
+    : QMainWindow(parent), m_random(random), m_launcher(launcher), m_sayingsFile(std::move(sayingsFile))
 {
     auto *client = new QWidget(this);
     buildForm(*this, *client, forms::mainForm());
@@ -36,9 +58,19 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     MnuHelpAbout = MnuHelp->addAction(fromUtf8(forms::kMainMenu.entryCaption));
     MnuHelpAbout->setObjectName(fromUtf8(forms::kMainMenu.entryName));
 
+    // Ctrl+C anywhere in the window, and the label's context menu; the label still takes no focus.
+    MnuSayingCopy = new QAction(fromUtf8(forms::kCopySaying.caption), this);
+    MnuSayingCopy->setObjectName(fromUtf8(forms::kCopySaying.name));
+    MnuSayingCopy->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(forms::kCopySaying.key)));
+    addAction(MnuSayingCopy);
+    Lbl_Jestrel->addAction(MnuSayingCopy);
+    Lbl_Jestrel->setContextMenuPolicy(Qt::ActionsContextMenu);
+    setAcceptDrops(true);
+
     connect(Picture1, &PictureBox::clicked, this, handler(this, &Frm_JestrelMain::Picture1_Click));
     connect(Btn_ThatWuzJestrel, &QPushButton::clicked, this, handler(this, &Frm_JestrelMain::Btn_ThatWuzJestrel_Click));
     connect(MnuHelpAbout, &QAction::triggered, this, handler(this, &Frm_JestrelMain::MnuHelpAbout_Click));
+    connect(MnuSayingCopy, &QAction::triggered, this, handler(this, &Frm_JestrelMain::MnuSayingCopy_Click));
 
     setFixedSize(sizeHint());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -72,9 +104,35 @@ void Frm_JestrelMain::MnuHelpAbout_Click()
     activateWindow();
 }
 
+void Frm_JestrelMain::MnuSayingCopy_Click()
+{
+    QGuiApplication::clipboard()->setText(shownCaption(Lbl_Jestrel->text()));
+}
+
+void Frm_JestrelMain::Form_DragDrop(const std::string &path)
+{
+    m_sayingsFile = path;
+    ShowRandomSaying();
+}
+
+void Frm_JestrelMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (droppedFile(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void Frm_JestrelMain::dropEvent(QDropEvent *event)
+{
+    if (const std::optional<std::string> path = droppedFile(*event->mimeData())) {
+        event->acceptProposedAction();
+        handler(this, &Frm_JestrelMain::Form_DragDrop)(*path);
+    }
+}
+
 void Frm_JestrelMain::ShowRandomSaying()
 {
-    drawSaying(m_random, [this](const std::string &caption) { Lbl_Jestrel->setCaption(fromUtf8(caption)); });
+    drawSaying(
+        m_random, [this](const std::string &caption) { Lbl_Jestrel->setCaption(fromUtf8(caption)); }, m_sayingsFile);
 }
 
 } // namespace jestrel

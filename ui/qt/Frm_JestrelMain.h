@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <string>
 
 class QAction;
 class QMenu;
@@ -18,33 +19,43 @@ class CaptionLabel;
 class frmAbout;
 
 // The start-up window: a saying, a bullseye that draws another, a button that ends the program
-// and a Help menu.
+// and a Help menu. A file dropped on it becomes the sayings file; the saying can be copied.
 class Frm_JestrelMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, QWidget *parent = nullptr);
+    // Reads the sayings from sayingsFile, a path as the user gave it.
+    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile = "Jestrel.Ini",
+                    QWidget *parent = nullptr);
     ~Frm_JestrelMain() override;
 
     // Run by the start-up code while the window is still hidden.
     void Form_Load();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
     void Picture1_Click();
     void Btn_ThatWuzJestrel_Click();
     void MnuHelpAbout_Click();
+    void MnuSayingCopy_Click();
+    void Form_DragDrop(const std::string &path);
 
     void ShowRandomSaying();
 
     RandomSource &m_random;
     ProgramLauncher &m_launcher;
+    std::string m_sayingsFile;
 
     QPushButton *Btn_ThatWuzJestrel;
     CaptionLabel *Lbl_Jestrel;
     PictureBox *Picture1;
     QMenu *MnuHelp;
     QAction *MnuHelpAbout;
+    QAction *MnuSayingCopy;
 
     // The about dialog's one instance: made on the first menu choice, then only hidden, so it
     // keeps its place for the rest of the run.

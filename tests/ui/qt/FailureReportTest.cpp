@@ -55,13 +55,14 @@ protected:
             if (main)
                 act(*main);
         });
-        const int status = startProgram({ [&] {
-                                             auto window
-                                                 = std::make_unique<Frm_JestrelMain>(*m_randomSource, m_launcher);
-                                             main = window.get();
-                                             window->Form_Load();
-                                             return window;
-                                         },
+        const int status = startProgram({ {},
+                                          [&] {
+                                              auto window
+                                                  = std::make_unique<Frm_JestrelMain>(*m_randomSource, m_launcher);
+                                              main = window.get();
+                                              window->Form_Load();
+                                              return window;
+                                          },
                                           {},
                                           [] { return std::string("Start with a sample."); } });
         // The toolkit still lives in this frame; leave without running static destructors under it.

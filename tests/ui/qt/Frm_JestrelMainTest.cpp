@@ -10,12 +10,20 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -114,6 +122,62 @@ TEST_F(MainWindowTest, LoadShowsTheFirstDrawAndEachClickDrawsAgain)
     QTest::mouseClick(child<QWidget>(u"Picture1"_s), Qt::RightButton, {}, QPoint(10, 10));
     QTest::mouseClick(child<QLabel>(u"Lbl_Jestrel"_s), Qt::LeftButton);
     EXPECT_EQ(m_random.reseeds, 3);
+}
+
+// Ctrl+C, and Copy in the saying's context menu, put the saying on the clipboard as it shows.
+TEST_F(MainWindowTest, CtrlCAndTheSayingsMenuCopyItAsItShows)
+{
+    m_dir.write("Jestrel.Ini", "2\r\nSalt && pepper &now\r\n");
+    m_window->Form_Load();
+    m_window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), u"Salt & pepper now"_s);
+
+    clipboard->clear();
+    auto *label = child<QLabel>(u"Lbl_Jestrel"_s);
+    QTimer::singleShot(50, [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        ASSERT_EQ(menu->actions().size(), 1);
+        menu->setActiveAction(menu->actions().front());
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent asked(QContextMenuEvent::Mouse, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(label, &asked);
+    EXPECT_EQ(clipboard->text(), u"Salt & pepper now"_s);
+    EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+}
+
+// A file dropped on the window is the sayings file from then on, drawn from at once; a drop of
+// anything but one local file is refused.
+TEST_F(MainWindowTest, DroppedFileBecomesTheSayingsFile)
+{
+    m_window->Form_Load();
+    const auto drop = [this](const QList<QUrl> &urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(m_window.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(m_window.get(), &dropped);
+        return true;
+    };
+    m_dir.write("dropped sayings.txt", "2\r\ndropped\r\n");
+    const QUrl file = QUrl::fromLocalFile(QString::fromStdString(test::utf8(m_dir.path() / "dropped sayings.txt")));
+    EXPECT_FALSE(drop({ file, file }));
+    EXPECT_FALSE(drop({ QUrl(u"https://example.org/sayings.txt"_s) }));
+    EXPECT_FALSE(drop({ QUrl::fromLocalFile(QString::fromStdString(test::utf8(m_dir.path()))) }));
+    EXPECT_EQ(m_random.reseeds, 1);
+    ASSERT_TRUE(drop({ file }));
+    EXPECT_EQ(caption(), u"dropped"_s);
+    m_dir.write("dropped sayings.txt", "2\r\nedited since\r\n");
+    clickPicture();
+    EXPECT_EQ(caption(), u"edited since"_s);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -260,7 +261,10 @@ TEST_F(AboutDialogTest, MainWindowRunsNoHandlerWhileTheDialogShows)
         { "the bullseye's press by a screen reader", [&] { screenReaderPress(picture); } },
         { "the exit button's press by a screen reader", [&] { screenReaderPress(button); } },
         { "Help > About", [&] { child<QAction>(*m_window, u"MnuHelpAbout"_s)->trigger(); } },
+        { "Ctrl+C", [&] { QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier); } },
+        { "the saying's Copy", [&] { child<QAction>(*m_window, u"MnuSayingCopy"_s)->trigger(); } },
     };
+    QGuiApplication::clipboard()->setText(u"as it was"_s);
     openFromMenu([&](QWidget &dialog) {
         EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
         for (const auto &[name, way] : ways) {
@@ -268,6 +272,7 @@ TEST_F(AboutDialogTest, MainWindowRunsNoHandlerWhileTheDialogShows)
             way();
             QTest::qWait(50);
             EXPECT_EQ(m_random.reseeds, 1);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), u"as it was"_s);
             EXPECT_TRUE(m_window->isVisible() && dialog.isVisible());
         }
         EXPECT_EQ(aboutDialogs().size(), 1);

@@ -4,6 +4,8 @@
 #include <QMargins>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
+#include <optional>
 
 class QWidget;
 
@@ -15,13 +17,15 @@ namespace jestrel
 // the centre of the window placed without a frame was. Where the window manager tells the frame
 // in _NET_FRAME_EXTENTS, that is the word waited for: the toolkit's own reading of the frame just
 // after the window maps may be of one still being built round it, or of none, as under KWin.
-// Made a child of the window, it ends itself once the window has moved.
+// Made a child of the window, it ends itself once the frame is there, moving nothing if the user
+// has moved the window, or a second after the window first shows, whatever came.
 class KeepCentreWhenFramed final : public QObject, public QAbstractNativeEventFilter
 {
     Q_OBJECT
 
 public:
-    KeepCentreWhenFramed(QWidget &window, QPoint centre, bool frameIsTold);
+    // placed: where the window itself has been put, without a frame.
+    KeepCentreWhenFramed(QWidget &window, QRect placed, bool frameIsTold);
     ~KeepCentreWhenFramed() override;
 
     bool nativeEventFilter(const QByteArray &type, void *event, qintptr *) override;
@@ -31,9 +35,13 @@ protected:
 
 private:
     void centreWithin(QMargins frame);
+    bool movedByUser(QMargins frame) const;
 
     QWidget &m_window;
-    QPoint m_centre;
+    QRect m_placed;
+    bool m_frameIsTold;
+    // Where the window was as it first painted, which follows its map.
+    std::optional<QPoint> m_shownAt;
     bool m_framed = false;
 };
 

@@ -41,7 +41,7 @@ void QtWindow::move(int left, int top)
     const QPoint corner = screen().topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top));
     const std::optional<QMargins> known = frame();
     if (!known && !m_window.findChild<KeepCentreWhenFramed *>(QString(), Qt::FindDirectChildrenOnly))
-        new KeepCentreWhenFramed(m_window, QRect(corner, m_window.size()).center(), m_beforeShowing->toldOnceShown);
+        new KeepCentreWhenFramed(m_window, QRect(corner, m_window.size()), m_beforeShowing->toldOnceShown);
     // The window itself goes inside its frame, and the window manager keeps it where it is put.
     const QMargins margins = known.value_or(QMargins());
     m_window.setGeometry(QRect(corner + QPoint(margins.left(), margins.top()), m_window.size()));

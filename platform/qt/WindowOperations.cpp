@@ -63,8 +63,8 @@ std::optional<QMargins> QtWindow::frame()
                         m_window.geometry().top() - m_window.frameGeometry().top(),
                         m_window.frameGeometry().right() - m_window.geometry().right(),
                         m_window.frameGeometry().bottom() - m_window.geometry().bottom());
-    // Asking takes a round trip to the window manager, and up to a quarter of a second when it
-    // would not say; its answer holds for as long as the window stays unshown.
+    // Asking takes a round trip to the window manager, and a moment's wait the first time it would
+    // not say; its answer holds for as long as the window stays unshown.
     if (!m_beforeShowing)
         m_beforeShowing = frameExtentsBeforeShowing(m_window);
     return m_beforeShowing->frame;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the benchmarks and runs every one of them: reading and draw, start-up, redraw.
+# Builds the benchmarks and runs every one of them: reading and draw, start-up, centring under
+# window managers, redraw.
 # Usage: bench/run-all.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,5 +14,7 @@ echo "== Reading and draw"
 build/bench/bench/jestrel_bench_reading
 echo "== Start-up"
 bench/startup.sh build/bench
+echo "== Centring under window managers"
+bench/centring.sh build/bench
 echo "== Redraw"
 bench/redraw.sh build/bench

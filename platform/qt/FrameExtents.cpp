@@ -16,9 +16,17 @@ namespace jestrel
 namespace
 {
 
-// Window managers answer at once; one that is busy gets a moment before the window shows anyway.
+// Window managers answer at once, in a few milliseconds; one that is busy gets a moment before the
+// window shows anyway. Where the frame will be told once the window shows, an answer missed costs
+// only a move just after the map, so the moment is short.
 constexpr auto kAnswerWait = std::chrono::milliseconds(250);
+constexpr auto kAnswerWaitWhenTold = std::chrono::milliseconds(25);
 constexpr auto kPollInterval = std::chrono::milliseconds(2);
+
+// The window manager, by the window it names in _NET_SUPPORTING_WM_CHECK, that has left a request
+// for a frame unanswered in this run. Some list the request and never answer it, as fluxbox does;
+// it is not asked again, and a window manager that replaces it is.
+xcb_window_t unanswering = XCB_WINDOW_NONE;
 
 enum Atom { SupportingWmCheck, Supported, RequestFrameExtents, FrameExtents, kAtomCount };
 
@@ -88,11 +96,12 @@ FrameBeforeShowing frameExtentsBeforeShowing(QWidget &window)
     const xcb_get_geometry_cookie_t geometry = xcb_get_geometry(connection, id);
     const std::array<xcb_atom_t, kAtomCount> &atom = atoms(connection);
     const xcb_window_t root = rootOf(connection, geometry);
-    if (values(connection, root, atom[SupportingWmCheck], XCB_ATOM_WINDOW).empty())
+    const std::vector<std::uint32_t> manager = values(connection, root, atom[SupportingWmCheck], XCB_ATOM_WINDOW);
+    if (manager.empty())
         return { QMargins(), false };
     const std::vector<std::uint32_t> supported = values(connection, root, atom[Supported], XCB_ATOM_ATOM);
     const bool told = std::ranges::find(supported, atom[FrameExtents]) != supported.end();
-    if (std::ranges::find(supported, atom[RequestFrameExtents]) == supported.end())
+    if (std::ranges::find(supported, atom[RequestFrameExtents]) == supported.end() || manager.front() == unanswering)
         return { std::nullopt, told };
 
     xcb_client_message_event_t ask {};
@@ -105,12 +114,13 @@ FrameBeforeShowing frameExtentsBeforeShowing(QWidget &window)
     xcb_flush(connection);
 
     // Polled rather than waited for as an event: the toolkit reads this connection's events itself.
-    const auto deadline = std::chrono::steady_clock::now() + kAnswerWait;
+    const auto deadline = std::chrono::steady_clock::now() + (told ? kAnswerWaitWhenTold : kAnswerWait);
     do {
         if (const auto frame = values(connection, id, atom[FrameExtents], XCB_ATOM_CARDINAL); frame.size() == 4)
             return { marginsOf(frame, window), told };
         std::this_thread::sleep_for(kPollInterval);
     } while (std::chrono::steady_clock::now() < deadline);
+    unanswering = manager.front();
     return { std::nullopt, told };
 }
 

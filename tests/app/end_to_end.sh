@@ -2,7 +2,7 @@
 # Starts the built program in a fresh folder on a private display and drives it as a user would:
 # on bare X, under an X11 window manager (openbox, metacity, fluxbox) on Xvfb, on the X server
 # of a headless Wayland compositor (kwin, mutter), whose XWayland users of KDE and GNOME meet, or
-# on legacy dual-head X (xinerama).
+# on legacy dual-head X (xinerama), or after a window manager has ended (departed).
 # Usage: end_to_end.sh SCENARIO PROGRAM [DESKTOP]
 set -euo pipefail
 
@@ -16,6 +16,7 @@ kwin) needed="kwin_wayland:kwin-wayland Xwayland:xwayland" ;;
 mutter) needed="mutter:mutter Xwayland:xwayland" ;;
 xinerama) needed="Xorg:xserver-xorg-core" ;;
 "") needed="xvfb-run:xvfb xauth:xauth" ;;
+departed) needed="xvfb-run:xvfb xauth:xauth openbox:openbox" ;;
 *) needed="xvfb-run:xvfb xauth:xauth $desktop:$desktop" ;;
 esac
 for tool in xdotool:xdotool xwininfo:x11-utils xprop:x11-utils xdpyinfo:x11-utils import:imagemagick \
@@ -118,6 +119,13 @@ case $desktop in
 "") ;;
 kwin | mutter) start_compositor ;;
 xinerama) start_xinerama ;;
+departed)
+    # Its word stays on the root window: frames are listed, and nothing answers or tells them.
+    HOME=$work openbox >/dev/null 2>&1 &
+    wait_until 20 has_window_manager || fail "openbox did not start"
+    kill -KILL $!
+    wait $! 2>/dev/null || true
+    ;;
 *)
     GSETTINGS_BACKEND=memory HOME=$work "$desktop" >/dev/null 2>&1 &
     managerPid=$!
@@ -172,11 +180,13 @@ window() {
 # The window's own area: left, top, width, height.
 geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x, y, w, h}'; }
 
-# The frame a window manager put round the window: left, right, top, bottom.
+# The frame a window manager put round the window: left, right, top, bottom. A window manager
+# that tells frames has not placed a window before it has told its frame: nothing then.
+case $desktop in "" | xinerama | departed) untold="0 0 0 0" ;; *) untold= ;; esac
 frame() {
     local extents
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *\([0-9, ]*\)$/\1/p' | tr -d ,)
-    echo "${extents:-0 0 0 0}"
+    echo "${extents:-$untold}"
 }
 
 # Whether the outer window, frame and all, is centred on the screen to within a pixel; if not, says
@@ -185,6 +195,7 @@ is_centred() {
     local x y w h left right top bottom
     read -r x y w h < <(geometry "$1")
     read -r left right top bottom < <(frame "$1")
+    [ -n "$bottom" ] || { offCentre="${w}x$h at $x,$y, its frame untold"; return 1; }
     local outerX=$((x - left)) outerY=$((y - top)) outerW=$((w + left + right)) outerH=$((h + top + bottom))
     local dx=$((2 * (outerX - screenLeft) + outerW - screenWidth)) dy=$((2 * (outerY - screenTop) + outerH - screenHeight))
     offCentre="${outerW}x$outerH at $outerX,$outerY, frame included"
@@ -418,6 +429,24 @@ writes_nothing)
     expect_exit 0
     after=$(snapshot)
     [ "$before" = "$after" ] || fail "the session changed files: $(diff <(echo "$before") <(echo "$after"))"
+    ;;
+frame_told_late)
+    # Told within a second of the showing, the frame is centred with; told once the user has moved
+    # the window, or later, it moves nothing.
+    sayings
+    for late in no moved unwatched; do
+        start
+        main=$(window 'Jestrel!' normal)
+        [ $late != moved ] || xdotool windowmove --sync "$main" 10 10
+        [ $late != unwatched ] || sleep 1.5
+        where=$(geometry "$main")
+        xprop -id "$main" -f _NET_FRAME_EXTENTS 32c -set _NET_FRAME_EXTENTS "4, 4, 24, 4"
+        [ $late != no ] || expect_centred "$main"
+        sleep 0.5
+        [ $late = no ] || [ "$(geometry "$main")" = "$where" ] || fail "told its frame late ($late), the window moved from $where"
+        key "$main" Escape
+        expect_exit 0
+    done
     ;;
 *)
     fail "unknown scenario $scenario"

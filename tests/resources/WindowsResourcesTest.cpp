@@ -1,6 +1,7 @@
 #include "resources/BullseyeIcon.h"
 #include "resources/LittleEndian.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -40,9 +41,13 @@ struct Resource {
 
 std::vector<Resource> compiledResources;
 
+enum class Compiled { Yes, No, ToolMissing };
+
 // Only the Windows binutils are installed, not a Windows compiler, so the host compiler
-// preprocesses the script.
-bool compile(std::string windres, const std::string &preprocessor, const std::string &script, const std::string &res)
+// preprocesses the script. windres is looked for on the PATH as the test runs, so that it is found
+// once installed without configuring again.
+Compiled compile(std::string windres, const std::string &preprocessor, const std::string &script,
+                 const std::string &res)
 {
     std::vector<std::string> args { std::move(windres), "--preprocessor=" + preprocessor };
     for (const char *arg : { "-E", "-xc", "-DRC_INVOKED" })
@@ -54,8 +59,10 @@ bool compile(std::string windres, const std::string &preprocessor, const std::st
     argv.push_back(nullptr);
     pid_t pid = 0;
     int status = 0;
-    return ::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0
-        && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (const int error = ::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ); error != 0)
+        return error == ENOENT ? Compiled::ToolMissing : Compiled::No;
+    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Compiled::Yes
+                                                                                              : Compiled::No;
 }
 
 void require(bool condition, const char *fault)
@@ -231,12 +238,13 @@ int run(int argc, char **argv)
         std::cerr << "Usage: windows_resources_tests WINDRES PREPROCESSOR SCRIPT OUTPUT\n";
         return 2;
     }
-    if (*argv[1] == '\0') {
-        std::cout << "Skipped: i686-w64-mingw32-windres is not installed (package binutils-mingw-w64-i686).\n";
+    const Compiled compiled = compile(argv[1], argv[2], argv[3], argv[4]);
+    if (compiled == Compiled::ToolMissing) {
+        std::cout << "Skipped: " << argv[1] << " is not installed (package binutils-mingw-w64-i686).\n";
         // Where every test must run, as scripts/check has it, a missing tool fails the test.
         return std::getenv("JESTREL_EVERY_TEST") ? 1 : kSkipped;
     }
-    if (!compile(argv[1], argv[2], argv[3], argv[4])) {
+    if (compiled == Compiled::No) {
         std::cerr << argv[1] << " could not compile " << argv[3] << ".\n";
         return 1;
     }

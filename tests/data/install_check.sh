@@ -44,7 +44,10 @@ desktop_entry)
     [ -n "$(key "$entry" Comment)" ] && [ -n "$(key "$entry" GenericName)" ] || fail "no Comment or GenericName"
     [ "$(key "$entry" Keywords)" = "saying;quote;fortune;" ] || fail "Keywords are not saying, quote and fortune"
     [[ ";$(key "$entry" Categories)" == *";Amusement;"* ]] || fail "Categories lack Amusement"
-    [ -x "$root/games/$(key "$entry" Exec)" ] || fail "Exec names no installed program"
+    # The file manager's "Open with" passes one file; no MimeType makes Jestrel the handler for any.
+    exec=$(key "$entry" Exec)
+    [ "${exec% %f}" != "$exec" ] && [ -x "$root/games/${exec% %f}" ] || fail "Exec is not an installed program with %f: $exec"
+    ! grep -q '^MimeType=' "$entry" || fail "the entry claims file types"
     [ -f "$root/share/icons/hicolor/32x32/apps/$(key "$entry" Icon).png" ] || fail "Icon names no installed icon"
     # Without a Path key the program starts in the home folder and finds Jestrel.Ini there.
     ! grep -q '^Path=' "$entry" || fail "the entry sets a working folder"

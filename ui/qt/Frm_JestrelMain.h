@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sayings/SayingDraw.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -26,8 +28,8 @@ class Frm_JestrelMain : public QMainWindow
 
 public:
     // Reads the sayings from sayingsFile, a path as the user gave it.
-    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile = "Jestrel.Ini",
-                    QWidget *parent = nullptr);
+    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher,
+                    std::string sayingsFile = std::string(kSayingsFileName), QWidget *parent = nullptr);
     ~Frm_JestrelMain() override;
 
     // Run by the start-up code while the window is still hidden.

@@ -40,6 +40,8 @@ public:
 
     QString text(QAccessible::Text text) const override
     {
+        if (!button())
+            return QAccessibleWidget::text(text);
         const QString caption = button()->text();
         if (text == QAccessible::Name && widget()->accessibleName().isEmpty())
             return shownCaption(caption);
@@ -51,6 +53,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
+        if (!button())
+            return state;
         state.pressed = button()->isDown();
         if (const auto *push = qobject_cast<const QPushButton *>(widget()))
             state.defaultButton = push->isDefault();
@@ -68,7 +72,7 @@ public:
 
     void doAction(const QString &action) override
     {
-        if (!isPressable())
+        if (!button() || !isPressable())
             return;
         if (action == pressAction())
             button()->click();
@@ -77,7 +81,8 @@ public:
     }
 
 private:
-    QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
+    // Null while the button is being destroyed, when the toolkit may still ask after it.
+    QAbstractButton *button() const { return qobject_cast<QAbstractButton *>(widget()); }
     bool isPressable() const
     {
         return forms::isPressable(m_kind, widget()->isEnabled(), isBlockedByModalBox(*widget()));
@@ -106,9 +111,11 @@ QAccessibleInterface *accessibleOf(const QString &className, QObject *object)
     // Asked for each class the object is an instance of, its own first.
     if (!widget || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
-    if (const QVariant kind = widget->property(kKindProperty); kind.isValid())
-        return new AccessibleControl(static_cast<QAbstractButton *>(widget),
-                                     static_cast<forms::ControlKind>(kind.toInt()));
+    // A button being destroyed is a bare widget by then, and is asked after as one.
+    if (const QVariant kind = widget->property(kKindProperty); kind.isValid()) {
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        return button ? new AccessibleControl(button, static_cast<forms::ControlKind>(kind.toInt())) : nullptr;
+    }
     if (widget->property(kModalBoxProperty).toBool())
         return new AccessibleModalBox(widget);
     return nullptr;

@@ -13,6 +13,7 @@
 #include "ui/win32/frmAbout.h"
 
 #include <commctrl.h>
+#include <utility>
 
 namespace jestrel
 {
@@ -37,8 +38,8 @@ HMENU mainMenu(HMENU &help)
 
 } // namespace
 
-Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher)
-    : FormWindow(forms::mainForm()), m_random(random), m_launcher(launcher)
+Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile)
+    : FormWindow(forms::mainForm()), m_random(random), m_launcher(launcher), m_sayingsFile(std::move(sayingsFile))
 {
     // Fixed in size: a frame without a sizing border or a maximise box.
     create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr, mainMenu(MnuHelp));
@@ -125,7 +126,8 @@ void Frm_JestrelMain::MnuHelpAbout_Click()
 
 void Frm_JestrelMain::ShowRandomSaying()
 {
-    drawSaying(m_random, [this](const std::string &caption) { setCaption(Lbl_Jestrel, toWide(caption)); });
+    drawSaying(
+        m_random, [this](const std::string &caption) { setCaption(Lbl_Jestrel, toWide(caption)); }, m_sayingsFile);
 }
 
 } // namespace jestrel

@@ -14,11 +14,12 @@ class ToolTips;
 class frmAbout;
 
 // The start-up window: a saying, a bullseye that draws another, a button that ends the program
-// and a Help menu.
+// and a Help menu. Every draw reads the sayings file it is given, a UTF-8 path named in failures
+// as it is given.
 class Frm_JestrelMain final : public FormWindow
 {
 public:
-    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher);
+    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile);
     ~Frm_JestrelMain() override;
 
     // Run by the start-up code while the window is still hidden.
@@ -37,6 +38,7 @@ private:
 
     RandomSource &m_random;
     ProgramLauncher &m_launcher;
+    std::string m_sayingsFile;
 
     HWND Btn_ThatWuzJestrel = nullptr;
     HWND Lbl_Jestrel = nullptr;

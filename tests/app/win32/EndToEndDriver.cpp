@@ -4,6 +4,7 @@
 
 #include "forms/AboutForm.h"
 #include "forms/MainForm.h"
+#include "platform/WideText.h"
 #include "ui/win32/ControlIds.h"
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 #include <windows.h>
 // After windows.h, which they build on.
@@ -28,6 +30,7 @@ namespace
 {
 
 using namespace std::chrono_literals;
+using jestrel::toUtf8;
 
 constexpr auto kDeadline = 10s;
 constexpr std::string_view kThreeSayings = "4\r\nFirst saying\r\nSecond saying\r\nThird saying\r\n";
@@ -67,11 +70,6 @@ std::wstring text(HWND window)
     SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
                         5000, &length);
     return std::wstring(buffer.data(), length);
-}
-
-std::string narrow(const std::wstring &wide)
-{
-    return std::string(wide.begin(), wide.end());
 }
 
 RECT outerRect(HWND window)
@@ -194,11 +192,12 @@ void click(HWND control)
     SendInput(2, inputs, sizeof(INPUT));
 }
 
-// A fresh folder in the temporary folder, removed with what it holds.
+// A fresh folder in the temporary folder, removed with what it holds, and the sayings file the
+// program is to read there.
 class Folder
 {
 public:
-    Folder()
+    explicit Folder(std::wstring sayingsFile) : m_sayingsFile(std::move(sayingsFile))
     {
         std::random_device device;
         m_path = std::filesystem::temp_directory_path() / ("jestrel-e2e-" + std::to_string(device()));
@@ -214,24 +213,32 @@ public:
 
     void writeSayings(std::string_view bytes) const
     {
-        std::ofstream(m_path / "Jestrel.Ini", std::ios::binary | std::ios::trunc)
+        const std::filesystem::path file = m_path / m_sayingsFile;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     const std::filesystem::path &path() const { return m_path; }
+    // As the program is given it, relative to the folder.
+    const std::wstring &sayingsFile() const { return m_sayingsFile; }
 
 private:
     std::filesystem::path m_path;
+    std::wstring m_sayingsFile;
 };
 
-// Jestrel.exe started in a folder; ended at the latest when this object goes.
+// Jestrel.exe started in a folder with its arguments; ended at the latest when this object goes.
 class Jestrel
 {
 public:
-    Jestrel(const std::filesystem::path &program, const Folder &folder) : m_folder(folder)
+    Jestrel(const std::filesystem::path &program, const Folder &folder, const std::vector<std::wstring> &arguments)
+        : m_folder(folder)
     {
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+        for (const std::wstring &argument : arguments)
+            commandLine += L" \"" + argument + L"\"";
         // Wine now and then fails to start a process that starts on the next try (seen once in
         // CI, a freshly booted prefix); a program that cannot load fails every try.
         DWORD error = 0;
@@ -293,7 +300,7 @@ public:
     {
         HWND found = nullptr;
         check(waitFor([&] { return (found = window(className)) && IsWindowVisible(found); }),
-              "no window of class " + narrow(className) + " showed");
+              "no window of class " + toUtf8(className) + " showed");
         return found;
     }
 
@@ -315,7 +322,7 @@ public:
         const HWND picture = control("Picture1");
         press(VK_TAB);
         check(waitFor([&] { return focusOf(picture) == picture; }), "Tab did not reach the bullseye");
-        m_folder.writeSayings("2\r\n" + narrow(edited) + "\r\n");
+        m_folder.writeSayings("2\r\n" + toUtf8(edited) + "\r\n");
         press(key);
         check(waitFor([&] { return saying() == edited; }), "the key on the bullseye did not draw");
         check(running(), "the key on the bullseye ended the program");
@@ -353,23 +360,39 @@ HWND openAbout(const Jestrel &jestrel)
     return jestrel.visibleWindow(L"frmAbout");
 }
 
-void expectFailureReport(const Jestrel &jestrel)
+// The failure report's message, once the report, shown with no main window, is dismissed and the
+// program has ended with status.
+std::wstring dismissedReport(const Jestrel &jestrel, DWORD status)
 {
     const HWND box = jestrel.visibleWindow(L"#32770");
-    check(text(box) == L"Jestrel!", "the message box is titled " + narrow(text(box)));
+    check(text(box) == L"Jestrel!", "the message box is titled " + toUtf8(text(box)));
     const std::wstring message = text(GetDlgItem(box, 0xFFFF));
-    check(message.find(L"Jestrel.Ini") != std::wstring::npos, "the message does not name the file: " + narrow(message));
     const HWND main = jestrel.window(L"Frm_JestrelMain");
     check(!main || !IsWindowVisible(main), "the main window shows behind the message box");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    check(jestrel.exitStatus() == 1, "the exit status is not 1");
+    check(jestrel.exitStatus() == status, "the exit status is not " + std::to_string(status));
+    return message;
 }
+
+void expectFailureReport(const Jestrel &jestrel)
+{
+    const std::wstring message = dismissedReport(jestrel, 1);
+    check(message.find(jestrel.folder().sayingsFile()) != std::wstring::npos,
+          "the message does not name the file: " + toUtf8(message));
+}
+
+// In a folder of its own, both with spaces and letters beyond ASCII.
+const std::wstring kNamedFile = L"Spr\u00FCche \u00FC\\mein Spruch.txt";
+// "Even monkeys fall from trees."
+const std::wstring kJapaneseSaying = L"\u733F\u3082\u6728\u304B\u3089\u843D\u3061\u308B";
 
 struct Scenario {
     std::string_view name;
     // Nothing: no sayings file at all.
     std::optional<std::string_view> sayings;
     std::function<void(const Jestrel &)> run;
+    // The first names the sayings file, which is otherwise Jestrel.Ini.
+    std::vector<std::wstring> arguments = {};
 };
 
 const std::array kScenarios {
@@ -379,7 +402,7 @@ const std::array kScenarios {
                [](const Jestrel &jestrel) {
                    const std::wstring saying = jestrel.saying();
                    check(std::ranges::find(kTheSayings, saying) != kTheSayings.end(),
-                         "the label shows \"" + narrow(saying) + "\", not a saying of the file");
+                         "the label shows \"" + toUtf8(saying) + "\", not a saying of the file");
                } },
     Scenario { "click_draws_again", "2\r\nAlpha\r\n",
                [](const Jestrel &jestrel) {
@@ -510,8 +533,8 @@ const std::array kScenarios {
                 const Spoken spoken = spokenOf(row.control);
                 check(spoken.name == row.expected.name && spoken.role == row.expected.role
                           && spoken.defaultAction == row.expected.defaultAction,
-                      "a screen reader reads \"" + narrow(spoken.name) + "\", role " + std::to_string(spoken.role)
-                          + ", action \"" + narrow(spoken.defaultAction) + "\" where \"" + narrow(row.expected.name)
+                      "a screen reader reads \"" + toUtf8(spoken.name) + "\", role " + std::to_string(spoken.role)
+                          + ", action \"" + toUtf8(spoken.defaultAction) + "\" where \"" + toUtf8(row.expected.name)
                           + "\" was expected");
             }
             // Behind the box the main window's buttons read as unavailable and refuse their action.
@@ -561,6 +584,36 @@ const std::array kScenarios {
                    check(jestrel.exitStatus() == 1, "the exit status is not 1");
                } },
     Scenario { "short_file_reports", "5\r\nOnly one\r\n", expectFailureReport },
+    Scenario { "named_file_shows",
+               "2\r\nFish && chips\r\n",
+               [](const Jestrel &jestrel) {
+                   jestrel.mainWindow();
+                   check(jestrel.saying() == L"Fish && chips", "the named file's saying does not show");
+                   jestrel.folder().writeSayings("2\r\n" + toUtf8(kJapaneseSaying) + "\r\n");
+                   click(jestrel.control("Picture1"));
+                   check(waitFor([&] { return jestrel.saying() == kJapaneseSaying; }),
+                         "a click on the bullseye did not read the named file again");
+               },
+               { kNamedFile } },
+    Scenario { "named_file_missing_reports",
+               std::nullopt,
+               [](const Jestrel &jestrel) {
+                   const std::wstring message = dismissedReport(jestrel, 1);
+                   check(message.starts_with(L"Cannot open " + kNamedFile + L": there is no such file"),
+                         "the message does not name the file as given: " + toUtf8(message));
+                   check(message.find(L"Jestrel.Ini") == std::wstring::npos,
+                         "a named file's failure gives the first start's advice: " + toUtf8(message));
+               },
+               { kNamedFile } },
+    Scenario { "two_files_usage",
+               std::nullopt,
+               [](const Jestrel &jestrel) {
+                   const std::wstring message = dismissedReport(jestrel, 2);
+                   check(message.starts_with(L"Only one sayings file can be named, not both a.txt and b.txt.\n"
+                                             L"Usage: Jestrel.exe [FILE]\n"),
+                         "the report is not the usage failure: " + toUtf8(message));
+               },
+               { L"a.txt", L"b.txt" } },
 };
 
 // Jestrel.exe's path as Wine's Z: drive shows the Unix path CTest gives.
@@ -591,10 +644,10 @@ int main(int argc, char **argv)
     // The accessibility interfaces reach the program through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
-        const Folder folder;
+        const Folder folder(scenario->arguments.empty() ? L"Jestrel.Ini" : scenario->arguments.front());
         if (scenario->sayings)
             folder.writeSayings(*scenario->sayings);
-        const Jestrel jestrel(windowsPath(argv[2]), folder);
+        const Jestrel jestrel(windowsPath(argv[2]), folder, scenario->arguments);
         scenario->run(jestrel);
     } catch (const std::exception &failure) {
         std::fprintf(stderr, "FAIL %s: %s\n", argv[1], failure.what());

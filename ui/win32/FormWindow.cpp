@@ -154,6 +154,11 @@ HWND FormWindow::control(std::string_view name) const
     return GetDlgItem(m_window, controlId(m_form.control(name)));
 }
 
+void FormWindow::addControlKeyCommand(char key, int commandId)
+{
+    m_controlKeyCommands.push_back({ static_cast<WPARAM>(key), commandId });
+}
+
 void FormWindow::createControls()
 {
     for (const forms::ControlDescription &description : m_form.controls) {
@@ -249,6 +254,14 @@ bool FormWindow::previewKey(const MSG &key)
     const bool down = key.message == WM_KEYDOWN || key.message == WM_SYSKEYDOWN;
     if (down && !m_form.takesRepeatedKeys && (key.lParam & kPreviousKeyStateDown) != 0)
         return true;
+    const auto isDown = [](int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; };
+    if (key.message == WM_KEYDOWN && isDown(VK_CONTROL) && !isDown(VK_MENU)) {
+        const auto command = std::ranges::find(m_controlKeyCommands, key.wParam, &ControlKeyCommand::key);
+        if (command != m_controlKeyCommands.end()) {
+            handleMessage(WM_COMMAND, MAKEWPARAM(command->commandId, 1), 0);
+            return true;
+        }
+    }
     if (key.message == WM_KEYDOWN && key.wParam == VK_RETURN) {
         // The dialog keyboard handling would press the default button instead of a focused picture
         // box, which is no push button to it.
@@ -267,7 +280,7 @@ bool FormWindow::previewKey(const MSG &key)
     const std::vector<HWND> stops = tabStops();
     if (stops.empty())
         return true;
-    const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    const bool backwards = isDown(VK_SHIFT);
     const auto focus = std::ranges::find(stops, GetFocus());
     std::size_t next = 0;
     if (focus != stops.end())

@@ -24,8 +24,9 @@ inline constexpr UINT kKeyPressMessage = WM_APP + 0x101;
 // out again from twips when the window moves to a monitor of other pixels per inch. Tab moves the
 // focus in the order of the tab indices; activated, the window gives the focus back to the control
 // that last had it, or else to the first that takes it. Enter presses the default button and
-// Escape the cancel button. While a modal box blocks the window, its handlers do not run, and the
-// box takes any activation the window is given.
+// Escape the cancel button; Ctrl with a letter gives the command the form has for it. While a modal
+// box blocks the window, its handlers do not run, and the box takes any activation the window is
+// given.
 class FormWindow
 {
 public:
@@ -43,6 +44,9 @@ protected:
     void create(DWORD style, DWORD extendedStyle, HWND owner, HMENU menu);
 
     HWND control(std::string_view name) const;
+    // Has Ctrl with key, a capital letter, send the window WM_COMMAND with commandId, as an
+    // accelerator would.
+    void addControlKeyCommand(char key, int commandId);
     // Shows the window, which its form describes as a modal box, and returns once it is put away.
     // load runs on the first showing only, inside the caller's handler, so a failing load ends the
     // program before the box shows.
@@ -72,6 +76,11 @@ private:
     std::optional<ControlFonts> m_fonts;
     IconHandle m_picture;
     IconHandle m_smallIcon;
+    struct ControlKeyCommand {
+        WPARAM key;
+        int commandId;
+    };
+    std::vector<ControlKeyCommand> m_controlKeyCommands;
     // The control that had the focus when the window was last deactivated.
     HWND m_lastFocus = nullptr;
     bool m_loaded = false;

@@ -4,6 +4,7 @@
 #include "platform/CenterOnScreen.h"
 #include "platform/RuntimeFailure.h"
 #include "platform/WideText.h"
+#include "platform/win32/Clipboard.h"
 #include "platform/win32/Startup.h"
 #include "platform/win32/WindowOperations.h"
 #include "sayings/SayingDraw.h"
@@ -14,6 +15,7 @@
 
 #include <commctrl.h>
 #include <utility>
+#include <windowsx.h> // GET_X_LPARAM, GET_Y_LPARAM
 
 namespace jestrel
 {
@@ -36,6 +38,16 @@ HMENU mainMenu(HMENU &help)
     return bar;
 }
 
+// The saying label's context menu: Copy, with its key beside it as Windows menus show one.
+MenuHandle sayingMenu()
+{
+    MenuHandle menu(CreatePopupMenu());
+    const std::string caption = std::string(forms::kCopySaying.caption) + "\tCtrl+" + forms::kCopySaying.key;
+    if (!menu || !AppendMenuW(menu.get(), MF_STRING, kCopySayingCommandId, toWide(caption).c_str()))
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot make the saying's context menu.");
+    return menu;
+}
+
 } // namespace
 
 Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile)
@@ -46,6 +58,8 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     Btn_ThatWuzJestrel = control("Btn_ThatWuzJestrel");
     Lbl_Jestrel = control("Lbl_Jestrel");
     Picture1 = control("Picture1");
+    MnuSaying = sayingMenu();
+    addControlKeyCommand(forms::kCopySaying.key, kCopySayingCommandId);
     PostMessageW(handle(), kMakeToolTipsMessage, 0, 0);
 }
 
@@ -67,6 +81,13 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
         // The frame's close ends the program as the button does, without running its handler.
         endProgram(0);
         return 0;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) != Lbl_Jestrel)
+            break;
+        // Its entry comes back as a command, which runs no handler while the about box shows.
+        TrackPopupMenu(MnuSaying.get(), TPM_RIGHTBUTTON, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0, handle(),
+                       nullptr);
+        return 0;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == Picture1) {
             SetCursor(LoadCursorW(nullptr, IDC_HAND));
@@ -85,6 +106,8 @@ std::optional<LRESULT> Frm_JestrelMain::onCommand(HWND control, int id, int code
         Picture1_Click();
     else if (!control && id == kAboutCommandId)
         MnuHelpAbout_Click();
+    else if (!control && id == kCopySayingCommandId)
+        MnuSayingCopy_Click();
     else
         return std::nullopt;
     return 0;
@@ -122,6 +145,11 @@ void Frm_JestrelMain::MnuHelpAbout_Click()
     if (!m_about)
         m_about = std::make_unique<frmAbout>(m_launcher, handle());
     m_about->showModal();
+}
+
+void Frm_JestrelMain::MnuSayingCopy_Click()
+{
+    copyToClipboard(handle(), toWide(forms::shownCaption(toUtf8(labelText(Lbl_Jestrel)))));
 }
 
 void Frm_JestrelMain::ShowRandomSaying()

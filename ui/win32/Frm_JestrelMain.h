@@ -13,9 +13,9 @@ class RandomSource;
 class ToolTips;
 class frmAbout;
 
-// The start-up window: a saying, a bullseye that draws another, a button that ends the program
-// and a Help menu. Every draw reads the sayings file it is given, a UTF-8 path named in failures
-// as it is given.
+// The start-up window: a saying, a bullseye that draws another, a button that ends the program,
+// a Help menu, and a context menu on the saying that copies it, as Ctrl+C does. Every draw reads
+// the sayings file it is given, a UTF-8 path named in failures as it is given.
 class Frm_JestrelMain final : public FormWindow
 {
 public:
@@ -33,6 +33,7 @@ private:
     void Picture1_Click();
     void Btn_ThatWuzJestrel_Click();
     void MnuHelpAbout_Click();
+    void MnuSayingCopy_Click();
 
     void ShowRandomSaying();
 
@@ -44,6 +45,7 @@ private:
     HWND Lbl_Jestrel = nullptr;
     HWND Picture1 = nullptr;
     HMENU MnuHelp = nullptr;
+    MenuHandle MnuSaying;
 
     std::unique_ptr<ToolTips> m_toolTips;
     // What the label's tooltip shows while the tooltip shows.

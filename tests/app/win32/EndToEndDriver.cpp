@@ -175,7 +175,7 @@ HRESULT doDefaultAction(HWND control)
     return result;
 }
 
-void click(HWND control)
+void click(HWND control, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP)
 {
     const RECT rect = outerRect(control);
     const RECT screen = primaryMonitor();
@@ -187,9 +187,44 @@ void click(HWND control)
         input.mi.dx = scaled((rect.left + rect.right) / 2, screen.left, screen.right);
         input.mi.dy = scaled((rect.top + rect.bottom) / 2, screen.top, screen.bottom);
     }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | down;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | up;
     SendInput(2, inputs, sizeof(INPUT));
+}
+
+// The clipboard's plain text; empty where it holds none.
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t *>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void emptyClipboard()
+{
+    check(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard(), "cannot empty the clipboard");
+}
+
+// Has copy put the saying on the emptied clipboard, and checks that it put expected there.
+void expectCopied(const std::function<void()> &copy, const std::wstring &expected)
+{
+    emptyClipboard();
+    copy();
+    std::wstring copied;
+    // Waited for first: check's arguments may be worked out in either order.
+    const bool wasCopied = waitFor([&] { return (copied = clipboardText()) == expected; });
+    check(wasCopied, "the clipboard holds \"" + toUtf8(copied) + "\", not \"" + toUtf8(expected) + "\"");
+}
+
+void pressControlC()
+{
+    sendKeys({ { VK_CONTROL, true }, { 'C', true }, { 'C', false }, { VK_CONTROL, false } });
 }
 
 // A fresh folder in the temporary folder, removed with what it holds, and the sayings file the
@@ -589,12 +624,42 @@ const std::array kScenarios {
                [](const Jestrel &jestrel) {
                    jestrel.mainWindow();
                    check(jestrel.saying() == L"Fish && chips", "the named file's saying does not show");
+                   expectCopied(pressControlC, L"Fish & chips");
                    jestrel.folder().writeSayings("2\r\n" + toUtf8(kJapaneseSaying) + "\r\n");
                    click(jestrel.control("Picture1"));
                    check(waitFor([&] { return jestrel.saying() == kJapaneseSaying; }),
                          "a click on the bullseye did not read the named file again");
+                   expectCopied(pressControlC, kJapaneseSaying);
+                   expectCopied(
+                       [&] {
+                           click(jestrel.control("Lbl_Jestrel"), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+                           jestrel.visibleWindow(L"#32768");
+                           press('C');
+                       },
+                       kJapaneseSaying);
                },
                { kNamedFile } },
+    Scenario { "copy_refused_behind_about", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) {
+                   const HWND main = jestrel.mainWindow();
+                   const HWND about = openAbout(jestrel);
+                   emptyClipboard();
+                   PostMessageW(main, WM_COMMAND, jestrel::kCopySayingCommandId, 0);
+                   // Ctrl+C on a control of the blocked window: Ctrl goes down where the keyboard
+                   // is, in the about box, and C reaches the button. Wine takes the keys' state from
+                   // X as the box takes the X focus, which would let go of a Ctrl pressed before.
+                   check(waitFor([&] { return GetForegroundWindow() == about; }), "the about box is not in front");
+                   std::this_thread::sleep_for(300ms);
+                   sendKeys({ { VK_CONTROL, true } });
+                   std::this_thread::sleep_for(300ms);
+                   const HWND button = jestrel.control("Btn_ThatWuzJestrel");
+                   PostMessageW(button, WM_KEYDOWN, 'C', 1);
+                   PostMessageW(button, WM_KEYUP, 'C', static_cast<LPARAM>(0xC0000001));
+                   std::this_thread::sleep_for(500ms);
+                   sendKeys({ { VK_CONTROL, false } });
+                   check(clipboardText().empty(), "the saying was copied behind the about box");
+                   check(jestrel.running() && IsWindowVisible(about), "the about box went");
+               } },
     Scenario { "named_file_missing_reports",
                std::nullopt,
                [](const Jestrel &jestrel) {

@@ -1,5 +1,6 @@
 #include "ui/win32/FormWindow.h"
 
+#include "platform/PathQueries.h"
 #include "platform/RuntimeFailure.h"
 #include "platform/WideText.h"
 #include "platform/win32/MessageLoop.h"
@@ -8,6 +9,7 @@
 #include "ui/win32/AccessibleControl.h"
 #include "ui/win32/ControlFont.h"
 #include "ui/win32/ControlIds.h"
+#include "ui/win32/DroppedFiles.h"
 #include "ui/win32/ProgramIcon.h"
 #include "ui/win32/SayingLabel.h"
 
@@ -71,10 +73,11 @@ void registerClass(const std::wstring &name, WNDPROC procedure)
 }
 
 // The messages that run a form's handlers: its controls' and its menu's commands, the keys it
-// previews and those typed on its key-press button, and its frame's close.
+// previews and those typed on its key-press button, its frame's close and a file dropped on it.
 bool isHandlerMessage(UINT message)
 {
-    return message == WM_COMMAND || message == kPreviewKeyMessage || message == kKeyPressMessage || message == WM_CLOSE;
+    return message == WM_COMMAND || message == kPreviewKeyMessage || message == kKeyPressMessage || message == WM_CLOSE
+        || message == kDropFileMessage;
 }
 
 // The shown modal box that owner has, if any.
@@ -305,6 +308,13 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case kPreviewKeyMessage:
         return previewKey(*reinterpret_cast<const MSG *>(lParam));
+    case WM_DROPFILES:
+        // Finished whether taken or not. Windows cannot show a drop refused before it is made.
+        if (const auto file = droppedFile(reinterpret_cast<HDROP>(wParam)); file && isRegularFile(toUtf8(*file))) {
+            const std::string path = toUtf8(*file);
+            handleMessage(kDropFileMessage, 0, reinterpret_cast<LPARAM>(&path));
+        }
+        return 0;
     case DM_GETDEFID:
         if (const HWND button = defaultButton())
             return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);

@@ -54,7 +54,8 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     : FormWindow(forms::mainForm()), m_random(random), m_launcher(launcher), m_sayingsFile(std::move(sayingsFile))
 {
     // Fixed in size: a frame without a sizing border or a maximise box.
-    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr, mainMenu(MnuHelp));
+    // Taking dropped files, as DragAcceptFiles would have it, without loading the shell at start.
+    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_ACCEPTFILES, nullptr, mainMenu(MnuHelp));
     Btn_ThatWuzJestrel = control("Btn_ThatWuzJestrel");
     Lbl_Jestrel = control("Lbl_Jestrel");
     Picture1 = control("Picture1");
@@ -72,6 +73,9 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
         return onCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<NMHDR *>(lParam));
+    case kDropFileMessage:
+        Form_DragDrop(*reinterpret_cast<const std::string *>(lParam));
+        return 0;
     case kMakeToolTipsMessage:
         m_toolTips = std::make_unique<ToolTips>(handle());
         m_toolTips->add(Picture1, toWide(forms::mainForm().control("Picture1").toolTip));
@@ -150,6 +154,12 @@ void Frm_JestrelMain::MnuHelpAbout_Click()
 void Frm_JestrelMain::MnuSayingCopy_Click()
 {
     copyToClipboard(handle(), toWide(forms::shownCaption(toUtf8(labelText(Lbl_Jestrel)))));
+}
+
+void Frm_JestrelMain::Form_DragDrop(const std::string &path)
+{
+    m_sayingsFile = path;
+    ShowRandomSaying();
 }
 
 void Frm_JestrelMain::ShowRandomSaying()

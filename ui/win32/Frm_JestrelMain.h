@@ -15,7 +15,8 @@ class frmAbout;
 
 // The start-up window: a saying, a bullseye that draws another, a button that ends the program,
 // a Help menu, and a context menu on the saying that copies it, as Ctrl+C does. Every draw reads
-// the sayings file it is given, a UTF-8 path named in failures as it is given.
+// the sayings file it is given, or the one last dropped on it: a UTF-8 path, named in failures as
+// it is given.
 class Frm_JestrelMain final : public FormWindow
 {
 public:
@@ -34,6 +35,7 @@ private:
     void Btn_ThatWuzJestrel_Click();
     void MnuHelpAbout_Click();
     void MnuSayingCopy_Click();
+    void Form_DragDrop(const std::string &path);
 
     void ShowRandomSaying();
 

@@ -25,6 +25,7 @@
 // After windows.h, which they build on.
 #include <objbase.h>
 #include <oleacc.h>
+#include <shlobj.h> // DROPFILES, and a COM interface named Folder
 
 namespace
 {
@@ -227,32 +228,33 @@ void pressControlC()
     sendKeys({ { VK_CONTROL, true }, { 'C', true }, { 'C', false }, { VK_CONTROL, false } });
 }
 
+void writeFile(const std::filesystem::path &file, std::string_view bytes)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 // A fresh folder in the temporary folder, removed with what it holds, and the sayings file the
 // program is to read there.
-class Folder
+class ScenarioFolder
 {
 public:
-    explicit Folder(std::wstring sayingsFile) : m_sayingsFile(std::move(sayingsFile))
+    explicit ScenarioFolder(std::wstring sayingsFile) : m_sayingsFile(std::move(sayingsFile))
     {
         std::random_device device;
         m_path = std::filesystem::temp_directory_path() / ("jestrel-e2e-" + std::to_string(device()));
         std::filesystem::create_directory(m_path);
     }
-    ~Folder()
+    ~ScenarioFolder()
     {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
-    Folder(const Folder &) = delete;
-    Folder &operator=(const Folder &) = delete;
+    ScenarioFolder(const ScenarioFolder &) = delete;
+    ScenarioFolder &operator=(const ScenarioFolder &) = delete;
 
-    void writeSayings(std::string_view bytes) const
-    {
-        const std::filesystem::path file = m_path / m_sayingsFile;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary | std::ios::trunc)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    void writeSayings(std::string_view bytes) const { writeFile(m_path / m_sayingsFile, bytes); }
     const std::filesystem::path &path() const { return m_path; }
     // As the program is given it, relative to the folder.
     const std::wstring &sayingsFile() const { return m_sayingsFile; }
@@ -266,7 +268,8 @@ private:
 class Jestrel
 {
 public:
-    Jestrel(const std::filesystem::path &program, const Folder &folder, const std::vector<std::wstring> &arguments)
+    Jestrel(const std::filesystem::path &program, const ScenarioFolder &folder,
+            const std::vector<std::wstring> &arguments)
         : m_folder(folder)
     {
         STARTUPINFOW startup {};
@@ -298,7 +301,7 @@ public:
     Jestrel(const Jestrel &) = delete;
     Jestrel &operator=(const Jestrel &) = delete;
 
-    const Folder &folder() const { return m_folder; }
+    const ScenarioFolder &folder() const { return m_folder; }
 
     // The program's top-level windows of that class, visible or not.
     std::vector<HWND> windows(const wchar_t *className) const
@@ -379,11 +382,34 @@ public:
 
     bool running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
 
+    // Drops the files on window as the shell does, with WM_DROPFILES. Its handle is a DROPFILES
+    // block that the program reads and frees in its own process, so the block is written there.
+    // Wine, as Windows does for fixed memory, takes an aligned address of the process as both the
+    // handle and its memory, and refuses to free memory that its heap did not give.
+    void dropFiles(HWND window, const std::vector<std::filesystem::path> &files) const
+    {
+        DROPFILES header {};
+        header.pFiles = sizeof header;
+        header.fWide = TRUE;
+        std::wstring names;
+        for (const std::filesystem::path &file : files)
+            names += file.wstring() + L'\0';
+        names += L'\0';
+        const std::size_t size = sizeof header + names.size() * sizeof(wchar_t);
+        auto *block = static_cast<char *>(
+            VirtualAllocEx(m_process.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+        check(block && WriteProcessMemory(m_process.hProcess, block, &header, sizeof header, nullptr)
+                  && WriteProcessMemory(m_process.hProcess, block + sizeof header, names.data(),
+                                        names.size() * sizeof(wchar_t), nullptr),
+              "cannot write the drop into the program");
+        PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+    }
+
     // How many of the program's message boxes show.
     std::ptrdiff_t reportsShown() const { return std::ranges::count_if(windows(L"#32770"), IsWindowVisible); }
 
 private:
-    const Folder &m_folder;
+    const ScenarioFolder &m_folder;
     PROCESS_INFORMATION m_process {};
 };
 
@@ -395,23 +421,29 @@ HWND openAbout(const Jestrel &jestrel)
     return jestrel.visibleWindow(L"frmAbout");
 }
 
-// The failure report's message, once the report, shown with no main window, is dismissed and the
-// program has ended with status.
+// The failure report's message, once the report is dismissed and the program has ended with status.
 std::wstring dismissedReport(const Jestrel &jestrel, DWORD status)
 {
     const HWND box = jestrel.visibleWindow(L"#32770");
     check(text(box) == L"Jestrel!", "the message box is titled " + toUtf8(text(box)));
     const std::wstring message = text(GetDlgItem(box, 0xFFFF));
-    const HWND main = jestrel.window(L"Frm_JestrelMain");
-    check(!main || !IsWindowVisible(main), "the main window shows behind the message box");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     check(jestrel.exitStatus() == status, "the exit status is not " + std::to_string(status));
     return message;
 }
 
+// The same for a failure at start, which no main window shows behind.
+std::wstring dismissedStartReport(const Jestrel &jestrel, DWORD status)
+{
+    jestrel.visibleWindow(L"#32770");
+    const HWND main = jestrel.window(L"Frm_JestrelMain");
+    check(!main || !IsWindowVisible(main), "the main window shows behind the message box");
+    return dismissedReport(jestrel, status);
+}
+
 void expectFailureReport(const Jestrel &jestrel)
 {
-    const std::wstring message = dismissedReport(jestrel, 1);
+    const std::wstring message = dismissedStartReport(jestrel, 1);
     check(message.find(jestrel.folder().sayingsFile()) != std::wstring::npos,
           "the message does not name the file: " + toUtf8(message));
 }
@@ -639,7 +671,7 @@ const std::array kScenarios {
                        kJapaneseSaying);
                },
                { kNamedFile } },
-    Scenario { "copy_refused_behind_about", "2\r\nAlpha\r\n",
+    Scenario { "copy_and_drop_refused_behind_about", "2\r\nAlpha\r\n",
                [](const Jestrel &jestrel) {
                    const HWND main = jestrel.mainWindow();
                    const HWND about = openAbout(jestrel);
@@ -655,15 +687,43 @@ const std::array kScenarios {
                    const HWND button = jestrel.control("Btn_ThatWuzJestrel");
                    PostMessageW(button, WM_KEYDOWN, 'C', 1);
                    PostMessageW(button, WM_KEYUP, 'C', static_cast<LPARAM>(0xC0000001));
+                   const std::filesystem::path dropped = jestrel.folder().path() / kNamedFile;
+                   writeFile(dropped, "2\r\nDropped\r\n");
+                   jestrel.dropFiles(main, { dropped });
                    std::this_thread::sleep_for(500ms);
                    sendKeys({ { VK_CONTROL, false } });
                    check(clipboardText().empty(), "the saying was copied behind the about box");
+                   check(jestrel.saying() == L"Alpha", "a file dropped behind the about box was read");
                    check(jestrel.running() && IsWindowVisible(about), "the about box went");
+               } },
+    Scenario { "drop_reads_dropped_file", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) {
+                   const HWND main = jestrel.mainWindow();
+                   check((GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0,
+                         "the main window does not take dropped files");
+                   const std::filesystem::path dropped = jestrel.folder().path() / kNamedFile;
+                   writeFile(dropped, "2\r\nDropped\r\n");
+                   jestrel.dropFiles(main, { dropped });
+                   check(waitFor([&] { return jestrel.saying() == L"Dropped"; }), "the dropped file was not read");
+                   // Two files, or a folder, are refused; the file dropped stays the sayings file.
+                   writeFile(dropped, "2\r\nEdited\r\n");
+                   jestrel.dropFiles(main, { dropped, jestrel.folder().path() / "Jestrel.Ini" });
+                   jestrel.dropFiles(main, { dropped.parent_path() });
+                   std::this_thread::sleep_for(500ms);
+                   check(jestrel.saying() == L"Dropped" && jestrel.reportsShown() == 0, "a refused drop was read");
+                   click(jestrel.control("Picture1"));
+                   check(waitFor([&] { return jestrel.saying() == L"Edited"; }),
+                         "a click on the bullseye did not read the dropped file again");
+                   const std::filesystem::path shortFile = jestrel.folder().path() / "short.txt";
+                   writeFile(shortFile, "5\r\nOnly one\r\n");
+                   jestrel.dropFiles(main, { shortFile });
+                   check(dismissedReport(jestrel, 1).find(shortFile.wstring()) != std::wstring::npos,
+                         "the report does not name the dropped file");
                } },
     Scenario { "named_file_missing_reports",
                std::nullopt,
                [](const Jestrel &jestrel) {
-                   const std::wstring message = dismissedReport(jestrel, 1);
+                   const std::wstring message = dismissedStartReport(jestrel, 1);
                    check(message.starts_with(L"Cannot open " + kNamedFile + L": there is no such file"),
                          "the message does not name the file as given: " + toUtf8(message));
                    check(message.find(L"Jestrel.Ini") == std::wstring::npos,
@@ -673,7 +733,7 @@ const std::array kScenarios {
     Scenario { "two_files_usage",
                std::nullopt,
                [](const Jestrel &jestrel) {
-                   const std::wstring message = dismissedReport(jestrel, 2);
+                   const std::wstring message = dismissedStartReport(jestrel, 2);
                    check(message.starts_with(L"Only one sayings file can be named, not both a.txt and b.txt.\n"
                                              L"Usage: Jestrel.exe [FILE]\n"),
                          "the report is not the usage failure: " + toUtf8(message));
@@ -709,7 +769,7 @@ int main(int argc, char **argv)
     // The accessibility interfaces reach the program through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
-        const Folder folder(scenario->arguments.empty() ? L"Jestrel.Ini" : scenario->arguments.front());
+        const ScenarioFolder folder(scenario->arguments.empty() ? L"Jestrel.Ini" : scenario->arguments.front());
         if (scenario->sayings)
             folder.writeSayings(*scenario->sayings);
         const Jestrel jestrel(windowsPath(argv[2]), folder, scenario->arguments);

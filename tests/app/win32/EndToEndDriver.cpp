@@ -11,6 +11,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -19,19 +20,17 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 #include <windows.h>
 // After windows.h, which they build on.
 #include <objbase.h>
 #include <oleacc.h>
-#include <shlobj.h> // DROPFILES, and a COM interface named Folder
+#include <shlobj.h> // DROPFILES, and an interface named Folder
 
 namespace
 {
 
 using namespace std::chrono_literals;
-using jestrel::toUtf8;
 
 constexpr auto kDeadline = 10s;
 constexpr std::string_view kThreeSayings = "4\r\nFirst saying\r\nSecond saying\r\nThird saying\r\n";
@@ -71,6 +70,11 @@ std::wstring text(HWND window)
     SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
                         5000, &length);
     return std::wstring(buffer.data(), length);
+}
+
+std::string narrow(const std::wstring &wide)
+{
+    return jestrel::toUtf8(wide);
 }
 
 RECT outerRect(HWND window)
@@ -193,39 +197,28 @@ void click(HWND control, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVEN
     SendInput(2, inputs, sizeof(INPUT));
 }
 
-// The clipboard's plain text; empty where it holds none.
 std::wstring clipboardText()
 {
     std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t *>(GlobalLock(data));
-        GlobalUnlock(data);
+    if (OpenClipboard(nullptr)) {
+        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t *>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
     }
-    CloseClipboard();
     return text;
 }
 
-void emptyClipboard()
-{
-    check(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard(), "cannot empty the clipboard");
-}
-
-// Has copy put the saying on the emptied clipboard, and checks that it put expected there.
+// Empties the clipboard, has copy copy the saying and checks that the clipboard then holds expected.
 void expectCopied(const std::function<void()> &copy, const std::wstring &expected)
 {
-    emptyClipboard();
+    check(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard(), "cannot empty the clipboard");
     copy();
     std::wstring copied;
     // Waited for first: check's arguments may be worked out in either order.
     const bool wasCopied = waitFor([&] { return (copied = clipboardText()) == expected; });
-    check(wasCopied, "the clipboard holds \"" + toUtf8(copied) + "\", not \"" + toUtf8(expected) + "\"");
-}
-
-void pressControlC()
-{
-    sendKeys({ { VK_CONTROL, true }, { 'C', true }, { 'C', false }, { VK_CONTROL, false } });
+    check(wasCopied, "the clipboard holds \"" + narrow(copied) + "\", not \"" + narrow(expected) + "\"");
 }
 
 void writeFile(const std::filesystem::path &file, std::string_view bytes)
@@ -235,12 +228,11 @@ void writeFile(const std::filesystem::path &file, std::string_view bytes)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// A fresh folder in the temporary folder, removed with what it holds, and the sayings file the
-// program is to read there.
+// A fresh folder in the temporary folder, removed with what it holds.
 class ScenarioFolder
 {
 public:
-    explicit ScenarioFolder(std::wstring sayingsFile) : m_sayingsFile(std::move(sayingsFile))
+    ScenarioFolder()
     {
         std::random_device device;
         m_path = std::filesystem::temp_directory_path() / ("jestrel-e2e-" + std::to_string(device()));
@@ -254,14 +246,11 @@ public:
     ScenarioFolder(const ScenarioFolder &) = delete;
     ScenarioFolder &operator=(const ScenarioFolder &) = delete;
 
-    void writeSayings(std::string_view bytes) const { writeFile(m_path / m_sayingsFile, bytes); }
+    void writeSayings(std::string_view bytes) const { writeFile(m_path / "Jestrel.Ini", bytes); }
     const std::filesystem::path &path() const { return m_path; }
-    // As the program is given it, relative to the folder.
-    const std::wstring &sayingsFile() const { return m_sayingsFile; }
 
 private:
     std::filesystem::path m_path;
-    std::wstring m_sayingsFile;
 };
 
 // Jestrel.exe started in a folder with its arguments; ended at the latest when this object goes.
@@ -338,7 +327,7 @@ public:
     {
         HWND found = nullptr;
         check(waitFor([&] { return (found = window(className)) && IsWindowVisible(found); }),
-              "no window of class " + toUtf8(className) + " showed");
+              "no window of class " + narrow(className) + " showed");
         return found;
     }
 
@@ -360,7 +349,7 @@ public:
         const HWND picture = control("Picture1");
         press(VK_TAB);
         check(waitFor([&] { return focusOf(picture) == picture; }), "Tab did not reach the bullseye");
-        m_folder.writeSayings("2\r\n" + toUtf8(edited) + "\r\n");
+        m_folder.writeSayings("2\r\n" + narrow(edited) + "\r\n");
         press(key);
         check(waitFor([&] { return saying() == edited; }), "the key on the bullseye did not draw");
         check(running(), "the key on the bullseye ended the program");
@@ -382,27 +371,24 @@ public:
 
     bool running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
 
-    // Drops the files on window as the shell does, with WM_DROPFILES. Its handle is a DROPFILES
-    // block that the program reads and frees in its own process, so the block is written there.
-    // Wine, as Windows does for fixed memory, takes an aligned address of the process as both the
-    // handle and its memory, and refuses to free memory that its heap did not give.
-    void dropFiles(HWND window, const std::vector<std::filesystem::path> &files) const
+    // Drops the files on the main window as the shell does. The program reads and frees the drop's
+    // DROPFILES block in its own process, so the block is written there. Wine, as Windows does for
+    // fixed memory, takes an aligned address of the process as both the handle and its memory, and
+    // refuses to free memory that its heap did not give.
+    void dropFiles(const std::vector<std::filesystem::path> &files) const
     {
         DROPFILES header {};
         header.pFiles = sizeof header;
         header.fWide = TRUE;
-        std::wstring names;
+        std::wstring block(sizeof header / sizeof(wchar_t), L'\0');
+        std::memcpy(block.data(), &header, sizeof header);
         for (const std::filesystem::path &file : files)
-            names += file.wstring() + L'\0';
-        names += L'\0';
-        const std::size_t size = sizeof header + names.size() * sizeof(wchar_t);
-        auto *block = static_cast<char *>(
-            VirtualAllocEx(m_process.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-        check(block && WriteProcessMemory(m_process.hProcess, block, &header, sizeof header, nullptr)
-                  && WriteProcessMemory(m_process.hProcess, block + sizeof header, names.data(),
-                                        names.size() * sizeof(wchar_t), nullptr),
+            block += file.wstring() + L'\0';
+        block += L'\0';
+        void *copy = VirtualAllocEx(m_process.hProcess, nullptr, block.size() * 2, MEM_COMMIT, PAGE_READWRITE);
+        check(copy && WriteProcessMemory(m_process.hProcess, copy, block.data(), block.size() * 2, nullptr),
               "cannot write the drop into the program");
-        PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+        PostMessageW(visibleWindow(L"Frm_JestrelMain"), WM_DROPFILES, reinterpret_cast<WPARAM>(copy), 0);
     }
 
     // How many of the program's message boxes show.
@@ -421,44 +407,35 @@ HWND openAbout(const Jestrel &jestrel)
     return jestrel.visibleWindow(L"frmAbout");
 }
 
-// The failure report's message, once the report is dismissed and the program has ended with status.
-std::wstring dismissedReport(const Jestrel &jestrel, DWORD status)
+// A failure at start: the report, with no main window; its message, once it is dismissed and the
+// program has ended with status.
+std::wstring startReport(const Jestrel &jestrel, DWORD status)
 {
     const HWND box = jestrel.visibleWindow(L"#32770");
-    check(text(box) == L"Jestrel!", "the message box is titled " + toUtf8(text(box)));
+    check(text(box) == L"Jestrel!", "the message box is titled " + narrow(text(box)));
     const std::wstring message = text(GetDlgItem(box, 0xFFFF));
+    const HWND main = jestrel.window(L"Frm_JestrelMain");
+    check(!main || !IsWindowVisible(main), "the main window shows behind the message box");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     check(jestrel.exitStatus() == status, "the exit status is not " + std::to_string(status));
     return message;
 }
 
-// The same for a failure at start, which no main window shows behind.
-std::wstring dismissedStartReport(const Jestrel &jestrel, DWORD status)
-{
-    jestrel.visibleWindow(L"#32770");
-    const HWND main = jestrel.window(L"Frm_JestrelMain");
-    check(!main || !IsWindowVisible(main), "the main window shows behind the message box");
-    return dismissedReport(jestrel, status);
-}
-
 void expectFailureReport(const Jestrel &jestrel)
 {
-    const std::wstring message = dismissedStartReport(jestrel, 1);
-    check(message.find(jestrel.folder().sayingsFile()) != std::wstring::npos,
-          "the message does not name the file: " + toUtf8(message));
+    const std::wstring message = startReport(jestrel, 1);
+    check(message.find(L"Jestrel.Ini") != std::wstring::npos, "the message does not name the file: " + narrow(message));
 }
 
-// In a folder of its own, both with spaces and letters beyond ASCII.
+// In a folder of its own; both names with spaces and letters beyond ASCII.
 const std::wstring kNamedFile = L"Spr\u00FCche \u00FC\\mein Spruch.txt";
-// "Even monkeys fall from trees."
-const std::wstring kJapaneseSaying = L"\u733F\u3082\u6728\u304B\u3089\u843D\u3061\u308B";
 
 struct Scenario {
     std::string_view name;
     // Nothing: no sayings file at all.
     std::optional<std::string_view> sayings;
     std::function<void(const Jestrel &)> run;
-    // The first names the sayings file, which is otherwise Jestrel.Ini.
+    // The first names the sayings file in place of Jestrel.Ini.
     std::vector<std::wstring> arguments = {};
 };
 
@@ -469,7 +446,7 @@ const std::array kScenarios {
                [](const Jestrel &jestrel) {
                    const std::wstring saying = jestrel.saying();
                    check(std::ranges::find(kTheSayings, saying) != kTheSayings.end(),
-                         "the label shows \"" + toUtf8(saying) + "\", not a saying of the file");
+                         "the label shows \"" + narrow(saying) + "\", not a saying of the file");
                } },
     Scenario { "click_draws_again", "2\r\nAlpha\r\n",
                [](const Jestrel &jestrel) {
@@ -600,8 +577,8 @@ const std::array kScenarios {
                 const Spoken spoken = spokenOf(row.control);
                 check(spoken.name == row.expected.name && spoken.role == row.expected.role
                           && spoken.defaultAction == row.expected.defaultAction,
-                      "a screen reader reads \"" + toUtf8(spoken.name) + "\", role " + std::to_string(spoken.role)
-                          + ", action \"" + toUtf8(spoken.defaultAction) + "\" where \"" + toUtf8(row.expected.name)
+                      "a screen reader reads \"" + narrow(spoken.name) + "\", role " + std::to_string(spoken.role)
+                          + ", action \"" + narrow(spoken.defaultAction) + "\" where \"" + narrow(row.expected.name)
                           + "\" was expected");
             }
             // Behind the box the main window's buttons read as unavailable and refuse their action.
@@ -651,32 +628,77 @@ const std::array kScenarios {
                    check(jestrel.exitStatus() == 1, "the exit status is not 1");
                } },
     Scenario { "short_file_reports", "5\r\nOnly one\r\n", expectFailureReport },
-    Scenario { "named_file_shows",
+    Scenario { "named_file_shows_and_copies",
                "2\r\nFish && chips\r\n",
                [](const Jestrel &jestrel) {
+                   const auto pressControlC = [] {
+                       sendKeys({ { VK_CONTROL, true }, { 'C', true }, { 'C', false }, { VK_CONTROL, false } });
+                   };
                    jestrel.mainWindow();
                    check(jestrel.saying() == L"Fish && chips", "the named file's saying does not show");
                    expectCopied(pressControlC, L"Fish & chips");
-                   jestrel.folder().writeSayings("2\r\n" + toUtf8(kJapaneseSaying) + "\r\n");
+                   // "Even monkeys fall from trees."
+                   const std::wstring japanese = L"\u733F\u3082\u6728\u304B\u3089\u843D\u3061\u308B";
+                   writeFile(jestrel.folder().path() / kNamedFile, "2\r\n" + narrow(japanese) + "\r\n");
                    click(jestrel.control("Picture1"));
-                   check(waitFor([&] { return jestrel.saying() == kJapaneseSaying; }),
-                         "a click on the bullseye did not read the named file again");
-                   expectCopied(pressControlC, kJapaneseSaying);
+                   check(waitFor([&] { return jestrel.saying() == japanese; }),
+                         "a click did not read the named file again");
+                   expectCopied(pressControlC, japanese);
                    expectCopied(
                        [&] {
                            click(jestrel.control("Lbl_Jestrel"), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
                            jestrel.visibleWindow(L"#32768");
                            press('C');
                        },
-                       kJapaneseSaying);
+                       japanese);
                },
                { kNamedFile } },
+    Scenario { "named_file_missing_reports",
+               std::nullopt,
+               [](const Jestrel &jestrel) {
+                   // Named as given, and without the first start's advice, which is about Jestrel.Ini.
+                   const std::wstring message = startReport(jestrel, 1);
+                   check(message
+                             == L"Cannot open " + kNamedFile + L": there is no such file in "
+                                 + (jestrel.folder().path() / L"Spr\u00FCche \u00FC").wstring() + L".",
+                         "the report says: " + narrow(message));
+               },
+               { kNamedFile } },
+    Scenario {
+        "two_files_usage",
+        std::nullopt,
+        [](const Jestrel &jestrel) {
+            const std::wstring message = startReport(jestrel, 2);
+            check(message.starts_with(
+                      L"Only one sayings file can be named, not both a.txt and b.txt.\nUsage: Jestrel.exe [FILE]\n"),
+                  "the report says: " + narrow(message));
+        },
+        { L"a.txt", L"b.txt" } },
+    Scenario { "drop_reads_dropped_file", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) {
+                   check(GetWindowLongPtrW(jestrel.mainWindow(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES,
+                         "the main window takes no dropped files");
+                   const std::filesystem::path dropped = jestrel.folder().path() / kNamedFile;
+                   writeFile(dropped, "2\r\nDropped\r\n");
+                   jestrel.dropFiles({ dropped });
+                   check(waitFor([&] { return jestrel.saying() == L"Dropped"; }), "the dropped file was not read");
+                   // Two files, or a folder, are refused; the file dropped stays the sayings file.
+                   writeFile(dropped, "2\r\nEdited\r\n");
+                   jestrel.dropFiles({ dropped, jestrel.folder().path() / "Jestrel.Ini" });
+                   jestrel.dropFiles({ dropped.parent_path() });
+                   std::this_thread::sleep_for(500ms);
+                   check(jestrel.saying() == L"Dropped" && jestrel.reportsShown() == 0, "a refused drop was read");
+                   click(jestrel.control("Picture1"));
+                   check(waitFor([&] { return jestrel.saying() == L"Edited"; }),
+                         "a click did not read the dropped file again");
+               } },
     Scenario { "copy_and_drop_refused_behind_about", "2\r\nAlpha\r\n",
                [](const Jestrel &jestrel) {
-                   const HWND main = jestrel.mainWindow();
                    const HWND about = openAbout(jestrel);
-                   emptyClipboard();
-                   PostMessageW(main, WM_COMMAND, jestrel::kCopySayingCommandId, 0);
+                   check(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard(), "cannot empty the clipboard");
+                   PostMessageW(jestrel.window(L"Frm_JestrelMain"), WM_COMMAND, jestrel::kCopySayingCommandId, 0);
+                   writeFile(jestrel.folder().path() / kNamedFile, "2\r\nDropped\r\n");
+                   jestrel.dropFiles({ jestrel.folder().path() / kNamedFile });
                    // Ctrl+C on a control of the blocked window: Ctrl goes down where the keyboard
                    // is, in the about box, and C reaches the button. Wine takes the keys' state from
                    // X as the box takes the X focus, which would let go of a Ctrl pressed before.
@@ -684,61 +706,12 @@ const std::array kScenarios {
                    std::this_thread::sleep_for(300ms);
                    sendKeys({ { VK_CONTROL, true } });
                    std::this_thread::sleep_for(300ms);
-                   const HWND button = jestrel.control("Btn_ThatWuzJestrel");
-                   PostMessageW(button, WM_KEYDOWN, 'C', 1);
-                   PostMessageW(button, WM_KEYUP, 'C', static_cast<LPARAM>(0xC0000001));
-                   const std::filesystem::path dropped = jestrel.folder().path() / kNamedFile;
-                   writeFile(dropped, "2\r\nDropped\r\n");
-                   jestrel.dropFiles(main, { dropped });
+                   PostMessageW(jestrel.control("Btn_ThatWuzJestrel"), WM_KEYDOWN, 'C', 1);
                    std::this_thread::sleep_for(500ms);
                    sendKeys({ { VK_CONTROL, false } });
-                   check(clipboardText().empty(), "the saying was copied behind the about box");
-                   check(jestrel.saying() == L"Alpha", "a file dropped behind the about box was read");
-                   check(jestrel.running() && IsWindowVisible(about), "the about box went");
+                   check(clipboardText().empty() && jestrel.saying() == L"Alpha" && IsWindowVisible(about),
+                         "a copy or a drop behind the about box was taken, or the box went");
                } },
-    Scenario { "drop_reads_dropped_file", "2\r\nAlpha\r\n",
-               [](const Jestrel &jestrel) {
-                   const HWND main = jestrel.mainWindow();
-                   check((GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0,
-                         "the main window does not take dropped files");
-                   const std::filesystem::path dropped = jestrel.folder().path() / kNamedFile;
-                   writeFile(dropped, "2\r\nDropped\r\n");
-                   jestrel.dropFiles(main, { dropped });
-                   check(waitFor([&] { return jestrel.saying() == L"Dropped"; }), "the dropped file was not read");
-                   // Two files, or a folder, are refused; the file dropped stays the sayings file.
-                   writeFile(dropped, "2\r\nEdited\r\n");
-                   jestrel.dropFiles(main, { dropped, jestrel.folder().path() / "Jestrel.Ini" });
-                   jestrel.dropFiles(main, { dropped.parent_path() });
-                   std::this_thread::sleep_for(500ms);
-                   check(jestrel.saying() == L"Dropped" && jestrel.reportsShown() == 0, "a refused drop was read");
-                   click(jestrel.control("Picture1"));
-                   check(waitFor([&] { return jestrel.saying() == L"Edited"; }),
-                         "a click on the bullseye did not read the dropped file again");
-                   const std::filesystem::path shortFile = jestrel.folder().path() / "short.txt";
-                   writeFile(shortFile, "5\r\nOnly one\r\n");
-                   jestrel.dropFiles(main, { shortFile });
-                   check(dismissedReport(jestrel, 1).find(shortFile.wstring()) != std::wstring::npos,
-                         "the report does not name the dropped file");
-               } },
-    Scenario { "named_file_missing_reports",
-               std::nullopt,
-               [](const Jestrel &jestrel) {
-                   const std::wstring message = dismissedStartReport(jestrel, 1);
-                   check(message.starts_with(L"Cannot open " + kNamedFile + L": there is no such file"),
-                         "the message does not name the file as given: " + toUtf8(message));
-                   check(message.find(L"Jestrel.Ini") == std::wstring::npos,
-                         "a named file's failure gives the first start's advice: " + toUtf8(message));
-               },
-               { kNamedFile } },
-    Scenario { "two_files_usage",
-               std::nullopt,
-               [](const Jestrel &jestrel) {
-                   const std::wstring message = dismissedStartReport(jestrel, 2);
-                   check(message.starts_with(L"Only one sayings file can be named, not both a.txt and b.txt.\n"
-                                             L"Usage: Jestrel.exe [FILE]\n"),
-                         "the report is not the usage failure: " + toUtf8(message));
-               },
-               { L"a.txt", L"b.txt" } },
 };
 
 // Jestrel.exe's path as Wine's Z: drive shows the Unix path CTest gives.
@@ -769,9 +742,10 @@ int main(int argc, char **argv)
     // The accessibility interfaces reach the program through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
-        const ScenarioFolder folder(scenario->arguments.empty() ? L"Jestrel.Ini" : scenario->arguments.front());
+        const ScenarioFolder folder;
         if (scenario->sayings)
-            folder.writeSayings(*scenario->sayings);
+            writeFile(folder.path() / (scenario->arguments.empty() ? L"Jestrel.Ini" : scenario->arguments.front()),
+                      *scenario->sayings);
         const Jestrel jestrel(windowsPath(argv[2]), folder, scenario->arguments);
         scenario->run(jestrel);
     } catch (const std::exception &failure) {

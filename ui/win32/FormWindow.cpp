@@ -310,9 +310,10 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return previewKey(*reinterpret_cast<const MSG *>(lParam));
     case WM_DROPFILES:
         // Finished whether taken or not. Windows cannot show a drop refused before it is made.
-        if (const auto file = droppedFile(reinterpret_cast<HDROP>(wParam)); file && isRegularFile(toUtf8(*file))) {
+        if (const auto file = droppedFile(reinterpret_cast<HDROP>(wParam))) {
             const std::string path = toUtf8(*file);
-            handleMessage(kDropFileMessage, 0, reinterpret_cast<LPARAM>(&path));
+            if (isRegularFile(path))
+                handleMessage(kDropFileMessage, 0, reinterpret_cast<LPARAM>(&path));
         }
         return 0;
     case DM_GETDEFID:

@@ -27,9 +27,10 @@ inline constexpr UINT kDropFileMessage = WM_APP + 0x103;
 // out again from twips when the window moves to a monitor of other pixels per inch. Tab moves the
 // focus in the order of the tab indices; activated, the window gives the focus back to the control
 // that last had it, or else to the first that takes it. Enter presses the default button and
-// Escape the cancel button; Ctrl with a letter gives the command the form has for it. While a modal
-// box blocks the window, its handlers do not run, and the box takes any activation the window is
-// given.
+// Escape the cancel button; Ctrl with a letter gives the command the form has for it. A window made
+// to take dropped files hands its form the one regular file dropped on it, and refuses any other
+// drop. While a modal box blocks the window, its handlers do not run, and the box takes any
+// activation the window is given.
 class FormWindow
 {
 public:

@@ -53,8 +53,8 @@ MenuHandle sayingMenu()
 Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile)
     : FormWindow(forms::mainForm()), m_random(random), m_launcher(launcher), m_sayingsFile(std::move(sayingsFile))
 {
-    // Fixed in size: a frame without a sizing border or a maximise box.
-    // Taking dropped files, as DragAcceptFiles would have it, without loading the shell at start.
+    // Fixed in size: a frame without a sizing border or a maximise box. It takes dropped files as
+    // DragAcceptFiles would have it, without loading the shell at start.
     create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_ACCEPTFILES, nullptr, mainMenu(MnuHelp));
     Btn_ThatWuzJestrel = control("Btn_ThatWuzJestrel");
     Lbl_Jestrel = control("Lbl_Jestrel");

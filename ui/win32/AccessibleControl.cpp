@@ -2,6 +2,7 @@
 
 #include "platform/RuntimeFailure.h"
 #include "platform/win32/MessageLoop.h"
+#include "ui/win32/LibraryCalls.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -28,22 +29,16 @@ struct AccessibilityCalls {
     decltype(&SysAllocString) allocateString = nullptr;
 };
 
-template<typename Call> void find(HMODULE library, const char *name, Call &call)
-{
-    // Through the generic function type, which converts to any other without a warning.
-    call = library ? reinterpret_cast<Call>(reinterpret_cast<void (*)()>(GetProcAddress(library, name))) : nullptr;
-}
-
 // Null where a library or call is missing.
 const AccessibilityCalls *accessibilityCalls()
 {
     static const AccessibilityCalls calls = [] {
         AccessibilityCalls found;
-        find(LoadLibraryW(L"ole32.dll"), "CoInitializeEx", found.joinApartment);
+        findCall(LoadLibraryW(L"ole32.dll"), "CoInitializeEx", found.joinApartment);
         const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-        find(oleacc, "CreateStdAccessibleObject", found.standardObject);
-        find(oleacc, "LresultFromObject", found.handOver);
-        find(LoadLibraryW(L"oleaut32.dll"), "SysAllocString", found.allocateString);
+        findCall(oleacc, "CreateStdAccessibleObject", found.standardObject);
+        findCall(oleacc, "LresultFromObject", found.handOver);
+        findCall(LoadLibraryW(L"oleaut32.dll"), "SysAllocString", found.allocateString);
         // A screen reader in another process reaches the objects through COM, which the thread
         // joins here.
         if (found.joinApartment)

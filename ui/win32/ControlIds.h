@@ -16,5 +16,7 @@ constexpr int controlId(const forms::ControlDescription &control)
 
 // The Help menu's one entry.
 inline constexpr int kAboutCommandId = 200;
+// The saying label's context menu's one entry, which Ctrl with its key gives too.
+inline constexpr int kCopySayingCommandId = 201;
 
 } // namespace jestrel

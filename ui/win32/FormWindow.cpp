@@ -1,5 +1,6 @@
 #include "ui/win32/FormWindow.h"
 
+#include "platform/PathQueries.h"
 #include "platform/RuntimeFailure.h"
 #include "platform/WideText.h"
 #include "platform/win32/MessageLoop.h"
@@ -8,6 +9,7 @@
 #include "ui/win32/AccessibleControl.h"
 #include "ui/win32/ControlFont.h"
 #include "ui/win32/ControlIds.h"
+#include "ui/win32/DroppedFiles.h"
 #include "ui/win32/ProgramIcon.h"
 #include "ui/win32/SayingLabel.h"
 
@@ -71,10 +73,11 @@ void registerClass(const std::wstring &name, WNDPROC procedure)
 }
 
 // The messages that run a form's handlers: its controls' and its menu's commands, the keys it
-// previews and those typed on its key-press button, and its frame's close.
+// previews and those typed on its key-press button, its frame's close and a file dropped on it.
 bool isHandlerMessage(UINT message)
 {
-    return message == WM_COMMAND || message == kPreviewKeyMessage || message == kKeyPressMessage || message == WM_CLOSE;
+    return message == WM_COMMAND || message == kPreviewKeyMessage || message == kKeyPressMessage || message == WM_CLOSE
+        || message == kDropFileMessage;
 }
 
 // The shown modal box that owner has, if any.
@@ -152,6 +155,11 @@ void FormWindow::showModally(const std::function<void()> &load)
 HWND FormWindow::control(std::string_view name) const
 {
     return GetDlgItem(m_window, controlId(m_form.control(name)));
+}
+
+void FormWindow::addControlKeyCommand(char key, int commandId)
+{
+    m_controlKeyCommands.push_back({ static_cast<WPARAM>(key), commandId });
 }
 
 void FormWindow::createControls()
@@ -249,6 +257,14 @@ bool FormWindow::previewKey(const MSG &key)
     const bool down = key.message == WM_KEYDOWN || key.message == WM_SYSKEYDOWN;
     if (down && !m_form.takesRepeatedKeys && (key.lParam & kPreviousKeyStateDown) != 0)
         return true;
+    const auto isDown = [](int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; };
+    if (key.message == WM_KEYDOWN && isDown(VK_CONTROL) && !isDown(VK_MENU)) {
+        const auto command = std::ranges::find(m_controlKeyCommands, key.wParam, &ControlKeyCommand::key);
+        if (command != m_controlKeyCommands.end()) {
+            handleMessage(WM_COMMAND, MAKEWPARAM(command->commandId, 1), 0);
+            return true;
+        }
+    }
     if (key.message == WM_KEYDOWN && key.wParam == VK_RETURN) {
         // The dialog keyboard handling would press the default button instead of a focused picture
         // box, which is no push button to it.
@@ -267,7 +283,7 @@ bool FormWindow::previewKey(const MSG &key)
     const std::vector<HWND> stops = tabStops();
     if (stops.empty())
         return true;
-    const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    const bool backwards = isDown(VK_SHIFT);
     const auto focus = std::ranges::find(stops, GetFocus());
     std::size_t next = 0;
     if (focus != stops.end())
@@ -292,6 +308,14 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case kPreviewKeyMessage:
         return previewKey(*reinterpret_cast<const MSG *>(lParam));
+    case WM_DROPFILES:
+        // Finished whether taken or not. Windows cannot show a drop refused before it is made.
+        if (const auto file = droppedFile(reinterpret_cast<HDROP>(wParam))) {
+            const std::string path = toUtf8(*file);
+            if (isRegularFile(path))
+                handleMessage(kDropFileMessage, 0, reinterpret_cast<LPARAM>(&path));
+        }
+        return 0;
     case DM_GETDEFID:
         if (const HWND button = defaultButton())
             return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);

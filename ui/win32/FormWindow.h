@@ -17,6 +17,9 @@ namespace jestrel
 // Sent to a form, wParam its key-press button's id and lParam the character, for each character
 // typed on that button.
 inline constexpr UINT kKeyPressMessage = WM_APP + 0x101;
+// Sent to a form whose window takes dropped files, lParam pointing at the UTF-8 path of the file
+// dropped, when the drop is one regular file; any other drop is refused.
+inline constexpr UINT kDropFileMessage = WM_APP + 0x103;
 
 // A top-level window built from its form's description: its class named after the form, with the
 // program icon; its controls in the order described, each with its caption, place and font;
@@ -24,8 +27,10 @@ inline constexpr UINT kKeyPressMessage = WM_APP + 0x101;
 // out again from twips when the window moves to a monitor of other pixels per inch. Tab moves the
 // focus in the order of the tab indices; activated, the window gives the focus back to the control
 // that last had it, or else to the first that takes it. Enter presses the default button and
-// Escape the cancel button. While a modal box blocks the window, its handlers do not run, and the
-// box takes any activation the window is given.
+// Escape the cancel button; Ctrl with a letter gives the command the form has for it. A window made
+// to take dropped files hands its form the one regular file dropped on it, and refuses any other
+// drop. While a modal box blocks the window, its handlers do not run, and the box takes any
+// activation the window is given.
 class FormWindow
 {
 public:
@@ -43,6 +48,9 @@ protected:
     void create(DWORD style, DWORD extendedStyle, HWND owner, HMENU menu);
 
     HWND control(std::string_view name) const;
+    // Has Ctrl with key, a capital letter, send the window WM_COMMAND with commandId, as an
+    // accelerator would.
+    void addControlKeyCommand(char key, int commandId);
     // Shows the window, which its form describes as a modal box, and returns once it is put away.
     // load runs on the first showing only, inside the caller's handler, so a failing load ends the
     // program before the box shows.
@@ -72,6 +80,11 @@ private:
     std::optional<ControlFonts> m_fonts;
     IconHandle m_picture;
     IconHandle m_smallIcon;
+    struct ControlKeyCommand {
+        WPARAM key;
+        int commandId;
+    };
+    std::vector<ControlKeyCommand> m_controlKeyCommands;
     // The control that had the focus when the window was last deactivated.
     HWND m_lastFocus = nullptr;
     bool m_loaded = false;

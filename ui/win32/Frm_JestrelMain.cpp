@@ -4,6 +4,7 @@
 #include "platform/CenterOnScreen.h"
 #include "platform/RuntimeFailure.h"
 #include "platform/WideText.h"
+#include "platform/win32/Clipboard.h"
 #include "platform/win32/Startup.h"
 #include "platform/win32/WindowOperations.h"
 #include "sayings/SayingDraw.h"
@@ -13,6 +14,8 @@
 #include "ui/win32/frmAbout.h"
 
 #include <commctrl.h>
+#include <utility>
+#include <windowsx.h> // GET_X_LPARAM, GET_Y_LPARAM
 
 namespace jestrel
 {
@@ -35,16 +38,29 @@ HMENU mainMenu(HMENU &help)
     return bar;
 }
 
+// The saying label's context menu: Copy, with its key beside it as Windows menus show one.
+MenuHandle sayingMenu()
+{
+    MenuHandle menu(CreatePopupMenu());
+    const std::string caption = std::string(forms::kCopySaying.caption) + "\tCtrl+" + forms::kCopySaying.key;
+    if (!menu || !AppendMenuW(menu.get(), MF_STRING, kCopySayingCommandId, toWide(caption).c_str()))
+        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot make the saying's context menu.");
+    return menu;
+}
+
 } // namespace
 
-Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher)
-    : FormWindow(forms::mainForm()), m_random(random), m_launcher(launcher)
+Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile)
+    : FormWindow(forms::mainForm()), m_random(random), m_launcher(launcher), m_sayingsFile(std::move(sayingsFile))
 {
-    // Fixed in size: a frame without a sizing border or a maximise box.
-    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr, mainMenu(MnuHelp));
+    // Fixed in size: a frame without a sizing border or a maximise box. It takes dropped files as
+    // DragAcceptFiles would have it, without loading the shell at start.
+    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_ACCEPTFILES, nullptr, mainMenu(MnuHelp));
     Btn_ThatWuzJestrel = control("Btn_ThatWuzJestrel");
     Lbl_Jestrel = control("Lbl_Jestrel");
     Picture1 = control("Picture1");
+    MnuSaying = sayingMenu();
+    addControlKeyCommand(forms::kCopySaying.key, kCopySayingCommandId);
     PostMessageW(handle(), kMakeToolTipsMessage, 0, 0);
 }
 
@@ -57,6 +73,9 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
         return onCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<NMHDR *>(lParam));
+    case kDropFileMessage:
+        Form_DragDrop(*reinterpret_cast<const std::string *>(lParam));
+        return 0;
     case kMakeToolTipsMessage:
         m_toolTips = std::make_unique<ToolTips>(handle());
         m_toolTips->add(Picture1, toWide(forms::mainForm().control("Picture1").toolTip));
@@ -65,6 +84,13 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
     case WM_CLOSE:
         // The frame's close ends the program as the button does, without running its handler.
         endProgram(0);
+        return 0;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) != Lbl_Jestrel)
+            break;
+        // Its entry comes back as a command, which runs no handler while the about box shows.
+        TrackPopupMenu(MnuSaying.get(), TPM_RIGHTBUTTON, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0, handle(),
+                       nullptr);
         return 0;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == Picture1) {
@@ -84,6 +110,8 @@ std::optional<LRESULT> Frm_JestrelMain::onCommand(HWND control, int id, int code
         Picture1_Click();
     else if (!control && id == kAboutCommandId)
         MnuHelpAbout_Click();
+    else if (!control && id == kCopySayingCommandId)
+        MnuSayingCopy_Click();
     else
         return std::nullopt;
     return 0;
@@ -123,9 +151,21 @@ void Frm_JestrelMain::MnuHelpAbout_Click()
     m_about->showModal();
 }
 
+void Frm_JestrelMain::MnuSayingCopy_Click()
+{
+    copyToClipboard(handle(), toWide(forms::shownCaption(toUtf8(labelText(Lbl_Jestrel)))));
+}
+
+void Frm_JestrelMain::Form_DragDrop(const std::string &path)
+{
+    m_sayingsFile = path;
+    ShowRandomSaying();
+}
+
 void Frm_JestrelMain::ShowRandomSaying()
 {
-    drawSaying(m_random, [this](const std::string &caption) { setCaption(Lbl_Jestrel, toWide(caption)); });
+    drawSaying(
+        m_random, [this](const std::string &caption) { setCaption(Lbl_Jestrel, toWide(caption)); }, m_sayingsFile);
 }
 
 } // namespace jestrel

@@ -13,12 +13,14 @@ class RandomSource;
 class ToolTips;
 class frmAbout;
 
-// The start-up window: a saying, a bullseye that draws another, a button that ends the program
-// and a Help menu.
+// The start-up window: a saying, a bullseye that draws another, a button that ends the program,
+// a Help menu, and a context menu on the saying that copies it, as Ctrl+C does. Every draw reads
+// the sayings file it is given, or the one last dropped on it: a UTF-8 path, named in failures as
+// it is given.
 class Frm_JestrelMain final : public FormWindow
 {
 public:
-    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher);
+    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile);
     ~Frm_JestrelMain() override;
 
     // Run by the start-up code while the window is still hidden.
@@ -32,16 +34,20 @@ private:
     void Picture1_Click();
     void Btn_ThatWuzJestrel_Click();
     void MnuHelpAbout_Click();
+    void MnuSayingCopy_Click();
+    void Form_DragDrop(const std::string &path);
 
     void ShowRandomSaying();
 
     RandomSource &m_random;
     ProgramLauncher &m_launcher;
+    std::string m_sayingsFile;
 
     HWND Btn_ThatWuzJestrel = nullptr;
     HWND Lbl_Jestrel = nullptr;
     HWND Picture1 = nullptr;
     HMENU MnuHelp = nullptr;
+    MenuHandle MnuSaying;
 
     std::unique_ptr<ToolTips> m_toolTips;
     // What the label's tooltip shows while the tooltip shows.

@@ -4,12 +4,14 @@
 
 #include "forms/AboutForm.h"
 #include "forms/MainForm.h"
+#include "platform/WideText.h"
 #include "ui/win32/ControlIds.h"
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -23,6 +25,7 @@
 // After windows.h, which they build on.
 #include <objbase.h>
 #include <oleacc.h>
+#include <shlobj.h> // DROPFILES, and an interface named Folder
 
 namespace
 {
@@ -71,7 +74,7 @@ std::wstring text(HWND window)
 
 std::string narrow(const std::wstring &wide)
 {
-    return std::string(wide.begin(), wide.end());
+    return jestrel::toUtf8(wide);
 }
 
 RECT outerRect(HWND window)
@@ -177,7 +180,7 @@ HRESULT doDefaultAction(HWND control)
     return result;
 }
 
-void click(HWND control)
+void click(HWND control, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP)
 {
     const RECT rect = outerRect(control);
     const RECT screen = primaryMonitor();
@@ -189,49 +192,80 @@ void click(HWND control)
         input.mi.dx = scaled((rect.left + rect.right) / 2, screen.left, screen.right);
         input.mi.dy = scaled((rect.top + rect.bottom) / 2, screen.top, screen.bottom);
     }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | down;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | up;
     SendInput(2, inputs, sizeof(INPUT));
 }
 
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (OpenClipboard(nullptr)) {
+        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t *>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+// Empties the clipboard, has copy copy the saying and checks that the clipboard then holds expected.
+void expectCopied(const std::function<void()> &copy, const std::wstring &expected)
+{
+    check(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard(), "cannot empty the clipboard");
+    copy();
+    std::wstring copied;
+    // Waited for first: check's arguments may be worked out in either order.
+    const bool wasCopied = waitFor([&] { return (copied = clipboardText()) == expected; });
+    check(wasCopied, "the clipboard holds \"" + narrow(copied) + "\", not \"" + narrow(expected) + "\"");
+}
+
+void writeFile(const std::filesystem::path &file, std::string_view bytes)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 // A fresh folder in the temporary folder, removed with what it holds.
-class Folder
+class ScenarioFolder
 {
 public:
-    Folder()
+    ScenarioFolder()
     {
         std::random_device device;
         m_path = std::filesystem::temp_directory_path() / ("jestrel-e2e-" + std::to_string(device()));
         std::filesystem::create_directory(m_path);
     }
-    ~Folder()
+    ~ScenarioFolder()
     {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
-    Folder(const Folder &) = delete;
-    Folder &operator=(const Folder &) = delete;
+    ScenarioFolder(const ScenarioFolder &) = delete;
+    ScenarioFolder &operator=(const ScenarioFolder &) = delete;
 
-    void writeSayings(std::string_view bytes) const
-    {
-        std::ofstream(m_path / "Jestrel.Ini", std::ios::binary | std::ios::trunc)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    void writeSayings(std::string_view bytes) const { writeFile(m_path / "Jestrel.Ini", bytes); }
     const std::filesystem::path &path() const { return m_path; }
 
 private:
     std::filesystem::path m_path;
 };
 
-// Jestrel.exe started in a folder; ended at the latest when this object goes.
+// Jestrel.exe started in a folder with its arguments; ended at the latest when this object goes.
 class Jestrel
 {
 public:
-    Jestrel(const std::filesystem::path &program, const Folder &folder) : m_folder(folder)
+    Jestrel(const std::filesystem::path &program, const ScenarioFolder &folder,
+            const std::vector<std::wstring> &arguments)
+        : m_folder(folder)
     {
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+        for (const std::wstring &argument : arguments)
+            commandLine += L" \"" + argument + L"\"";
         // Wine now and then fails to start a process that starts on the next try (seen once in
         // CI, a freshly booted prefix); a program that cannot load fails every try.
         DWORD error = 0;
@@ -256,7 +290,7 @@ public:
     Jestrel(const Jestrel &) = delete;
     Jestrel &operator=(const Jestrel &) = delete;
 
-    const Folder &folder() const { return m_folder; }
+    const ScenarioFolder &folder() const { return m_folder; }
 
     // The program's top-level windows of that class, visible or not.
     std::vector<HWND> windows(const wchar_t *className) const
@@ -337,11 +371,31 @@ public:
 
     bool running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
 
+    // Drops the files on the main window as the shell does. The program reads and frees the drop's
+    // DROPFILES block in its own process, so the block is written there. Wine, as Windows does for
+    // fixed memory, takes an aligned address of the process as both the handle and its memory, and
+    // refuses to free memory that its heap did not give.
+    void dropFiles(const std::vector<std::filesystem::path> &files) const
+    {
+        DROPFILES header {};
+        header.pFiles = sizeof header;
+        header.fWide = TRUE;
+        std::wstring block(sizeof header / sizeof(wchar_t), L'\0');
+        std::memcpy(block.data(), &header, sizeof header);
+        for (const std::filesystem::path &file : files)
+            block += file.wstring() + L'\0';
+        block += L'\0';
+        void *copy = VirtualAllocEx(m_process.hProcess, nullptr, block.size() * 2, MEM_COMMIT, PAGE_READWRITE);
+        check(copy && WriteProcessMemory(m_process.hProcess, copy, block.data(), block.size() * 2, nullptr),
+              "cannot write the drop into the program");
+        PostMessageW(visibleWindow(L"Frm_JestrelMain"), WM_DROPFILES, reinterpret_cast<WPARAM>(copy), 0);
+    }
+
     // How many of the program's message boxes show.
     std::ptrdiff_t reportsShown() const { return std::ranges::count_if(windows(L"#32770"), IsWindowVisible); }
 
 private:
-    const Folder &m_folder;
+    const ScenarioFolder &m_folder;
     PROCESS_INFORMATION m_process {};
 };
 
@@ -353,23 +407,36 @@ HWND openAbout(const Jestrel &jestrel)
     return jestrel.visibleWindow(L"frmAbout");
 }
 
-void expectFailureReport(const Jestrel &jestrel)
+// A failure at start: the report, with no main window; its message, once it is dismissed and the
+// program has ended with status.
+std::wstring startReport(const Jestrel &jestrel, DWORD status)
 {
     const HWND box = jestrel.visibleWindow(L"#32770");
     check(text(box) == L"Jestrel!", "the message box is titled " + narrow(text(box)));
     const std::wstring message = text(GetDlgItem(box, 0xFFFF));
-    check(message.find(L"Jestrel.Ini") != std::wstring::npos, "the message does not name the file: " + narrow(message));
     const HWND main = jestrel.window(L"Frm_JestrelMain");
     check(!main || !IsWindowVisible(main), "the main window shows behind the message box");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    check(jestrel.exitStatus() == 1, "the exit status is not 1");
+    check(jestrel.exitStatus() == status, "the exit status is not " + std::to_string(status));
+    return message;
 }
+
+void expectFailureReport(const Jestrel &jestrel)
+{
+    const std::wstring message = startReport(jestrel, 1);
+    check(message.find(L"Jestrel.Ini") != std::wstring::npos, "the message does not name the file: " + narrow(message));
+}
+
+// In a folder of its own; both names with spaces and letters beyond ASCII.
+const std::wstring kNamedFile = L"Spr\u00FCche \u00FC\\mein Spruch.txt";
 
 struct Scenario {
     std::string_view name;
     // Nothing: no sayings file at all.
     std::optional<std::string_view> sayings;
     std::function<void(const Jestrel &)> run;
+    // The first names the sayings file in place of Jestrel.Ini.
+    std::vector<std::wstring> arguments = {};
 };
 
 const std::array kScenarios {
@@ -561,6 +628,90 @@ const std::array kScenarios {
                    check(jestrel.exitStatus() == 1, "the exit status is not 1");
                } },
     Scenario { "short_file_reports", "5\r\nOnly one\r\n", expectFailureReport },
+    Scenario { "named_file_shows_and_copies",
+               "2\r\nFish && chips\r\n",
+               [](const Jestrel &jestrel) {
+                   const auto pressControlC = [] {
+                       sendKeys({ { VK_CONTROL, true }, { 'C', true }, { 'C', false }, { VK_CONTROL, false } });
+                   };
+                   jestrel.mainWindow();
+                   check(jestrel.saying() == L"Fish && chips", "the named file's saying does not show");
+                   expectCopied(pressControlC, L"Fish & chips");
+                   // "Even monkeys fall from trees."
+                   const std::wstring japanese = L"\u733F\u3082\u6728\u304B\u3089\u843D\u3061\u308B";
+                   writeFile(jestrel.folder().path() / kNamedFile, "2\r\n" + narrow(japanese) + "\r\n");
+                   click(jestrel.control("Picture1"));
+                   check(waitFor([&] { return jestrel.saying() == japanese; }),
+                         "a click did not read the named file again");
+                   expectCopied(pressControlC, japanese);
+                   expectCopied(
+                       [&] {
+                           click(jestrel.control("Lbl_Jestrel"), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+                           jestrel.visibleWindow(L"#32768");
+                           press('C');
+                       },
+                       japanese);
+               },
+               { kNamedFile } },
+    Scenario { "named_file_missing_reports",
+               std::nullopt,
+               [](const Jestrel &jestrel) {
+                   // Named as given, and without the first start's advice, which is about Jestrel.Ini.
+                   const std::wstring message = startReport(jestrel, 1);
+                   check(message
+                             == L"Cannot open " + kNamedFile + L": there is no such file in "
+                                 + (jestrel.folder().path() / L"Spr\u00FCche \u00FC").wstring() + L".",
+                         "the report says: " + narrow(message));
+               },
+               { kNamedFile } },
+    Scenario {
+        "two_files_usage",
+        std::nullopt,
+        [](const Jestrel &jestrel) {
+            const std::wstring message = startReport(jestrel, 2);
+            check(message.starts_with(
+                      L"Only one sayings file can be named, not both a.txt and b.txt.\nUsage: Jestrel.exe [FILE]\n"),
+                  "the report says: " + narrow(message));
+        },
+        { L"a.txt", L"b.txt" } },
+    Scenario { "drop_reads_dropped_file", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) {
+                   check(GetWindowLongPtrW(jestrel.mainWindow(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES,
+                         "the main window takes no dropped files");
+                   const std::filesystem::path dropped = jestrel.folder().path() / kNamedFile;
+                   writeFile(dropped, "2\r\nDropped\r\n");
+                   jestrel.dropFiles({ dropped });
+                   check(waitFor([&] { return jestrel.saying() == L"Dropped"; }), "the dropped file was not read");
+                   // Two files, or a folder, are refused; the file dropped stays the sayings file.
+                   writeFile(dropped, "2\r\nEdited\r\n");
+                   jestrel.dropFiles({ dropped, jestrel.folder().path() / "Jestrel.Ini" });
+                   jestrel.dropFiles({ dropped.parent_path() });
+                   std::this_thread::sleep_for(500ms);
+                   check(jestrel.saying() == L"Dropped" && jestrel.reportsShown() == 0, "a refused drop was read");
+                   click(jestrel.control("Picture1"));
+                   check(waitFor([&] { return jestrel.saying() == L"Edited"; }),
+                         "a click did not read the dropped file again");
+               } },
+    Scenario { "copy_and_drop_refused_behind_about", "2\r\nAlpha\r\n",
+               [](const Jestrel &jestrel) {
+                   const HWND about = openAbout(jestrel);
+                   check(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard(), "cannot empty the clipboard");
+                   PostMessageW(jestrel.window(L"Frm_JestrelMain"), WM_COMMAND, jestrel::kCopySayingCommandId, 0);
+                   writeFile(jestrel.folder().path() / kNamedFile, "2\r\nDropped\r\n");
+                   jestrel.dropFiles({ jestrel.folder().path() / kNamedFile });
+                   // Ctrl+C on a control of the blocked window: Ctrl goes down where the keyboard
+                   // is, in the about box, and C reaches the button. Wine takes the keys' state from
+                   // X as the box takes the X focus, which would let go of a Ctrl pressed before.
+                   check(waitFor([&] { return GetForegroundWindow() == about; }), "the about box is not in front");
+                   std::this_thread::sleep_for(300ms);
+                   sendKeys({ { VK_CONTROL, true } });
+                   std::this_thread::sleep_for(300ms);
+                   PostMessageW(jestrel.control("Btn_ThatWuzJestrel"), WM_KEYDOWN, 'C', 1);
+                   std::this_thread::sleep_for(500ms);
+                   sendKeys({ { VK_CONTROL, false } });
+                   check(clipboardText().empty() && jestrel.saying() == L"Alpha" && IsWindowVisible(about),
+                         "a copy or a drop behind the about box was taken, or the box went");
+               } },
 };
 
 // Jestrel.exe's path as Wine's Z: drive shows the Unix path CTest gives.
@@ -591,10 +742,11 @@ int main(int argc, char **argv)
     // The accessibility interfaces reach the program through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
-        const Folder folder;
+        const ScenarioFolder folder;
         if (scenario->sayings)
-            folder.writeSayings(*scenario->sayings);
-        const Jestrel jestrel(windowsPath(argv[2]), folder);
+            writeFile(folder.path() / (scenario->arguments.empty() ? L"Jestrel.Ini" : scenario->arguments.front()),
+                      *scenario->sayings);
+        const Jestrel jestrel(windowsPath(argv[2]), folder, scenario->arguments);
         scenario->run(jestrel);
     } catch (const std::exception &failure) {
         std::fprintf(stderr, "FAIL %s: %s\n", argv[1], failure.what());

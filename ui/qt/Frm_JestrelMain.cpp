@@ -14,12 +14,13 @@
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <optional>
+#include <vector>
 
 namespace jestrel
 {
@@ -27,13 +28,12 @@ namespace jestrel
 namespace
 {
 
-// The one local file a drop holds, or nothing: a drop of anything else is refused.
 std::optional<std::string> droppedFile(const QMimeData &dropped)
 {
-    const QList<QUrl> urls = dropped.urls();
-    if (urls.size() != 1 || !urls.front().isLocalFile() || !QFileInfo(urls.front().toLocalFile()).isFile())
-        return std::nullopt;
-    return QFile::encodeName(urls.front().toLocalFile()).toStdString();
+    std::vector<std::string> paths;
+    for (const QUrl &url : dropped.urls())
+        paths.push_back(url.isLocalFile() ? QFile::encodeName(url.toLocalFile()).toStdString() : std::string());
+    return forms::droppedSayingsFile(paths);
 }
 
 } // namespace

@@ -31,20 +31,21 @@ const DropCalls &dropCalls()
 
 } // namespace
 
-std::optional<std::wstring> droppedFile(HDROP drop)
+std::vector<std::wstring> droppedFiles(HDROP drop)
 {
     const DropCalls &calls = dropCalls();
+    std::vector<std::wstring> files;
     // Windows always has them; without them nothing can be read of a drop.
     if (!calls.queryFile || !calls.finish)
-        return std::nullopt;
-    std::optional<std::wstring> file;
+        return files;
     constexpr UINT kCount = 0xFFFFFFFF;
-    if (calls.queryFile(drop, kCount, nullptr, 0) == 1) {
-        file.emplace(calls.queryFile(drop, 0, nullptr, 0) + 1, L'\0');
-        file->resize(calls.queryFile(drop, 0, file->data(), static_cast<UINT>(file->size())));
+    const UINT count = calls.queryFile(drop, kCount, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring &file = files.emplace_back(calls.queryFile(drop, i, nullptr, 0) + 1, L'\0');
+        file.resize(calls.queryFile(drop, i, file.data(), static_cast<UINT>(file.size())));
     }
     calls.finish(drop);
-    return file;
+    return files;
 }
 
 } // namespace jestrel

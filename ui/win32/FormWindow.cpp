@@ -1,6 +1,5 @@
 #include "ui/win32/FormWindow.h"
 
-#include "platform/PathQueries.h"
 #include "platform/RuntimeFailure.h"
 #include "platform/WideText.h"
 #include "platform/win32/MessageLoop.h"
@@ -16,6 +15,7 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <string>
+#include <vector>
 
 namespace jestrel
 {
@@ -308,14 +308,14 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case kPreviewKeyMessage:
         return previewKey(*reinterpret_cast<const MSG *>(lParam));
-    case WM_DROPFILES:
+    case WM_DROPFILES: {
         // Finished whether taken or not. Windows cannot show a drop refused before it is made.
-        if (const auto file = droppedFile(reinterpret_cast<HDROP>(wParam))) {
-            const std::string path = toUtf8(*file);
-            if (isRegularFile(path))
-                handleMessage(kDropFileMessage, 0, reinterpret_cast<LPARAM>(&path));
-        }
+        std::vector<std::string> paths;
+        for (const std::wstring &file : droppedFiles(reinterpret_cast<HDROP>(wParam)))
+            paths.push_back(toUtf8(file));
+        handleMessage(kDropFileMessage, 0, reinterpret_cast<LPARAM>(&paths));
         return 0;
+    }
     case DM_GETDEFID:
         if (const HWND button = defaultButton())
             return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);

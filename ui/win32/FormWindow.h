@@ -17,8 +17,8 @@ namespace jestrel
 // Sent to a form, wParam its key-press button's id and lParam the character, for each character
 // typed on that button.
 inline constexpr UINT kKeyPressMessage = WM_APP + 0x101;
-// Sent to a form whose window takes dropped files, lParam pointing at the UTF-8 path of the file
-// dropped, when the drop is one regular file; any other drop is refused.
+// Sent to a form whose window takes dropped files, lParam pointing at the std::vector of the UTF-8
+// paths dropped.
 inline constexpr UINT kDropFileMessage = WM_APP + 0x103;
 
 // A top-level window built from its form's description: its class named after the form, with the

@@ -15,6 +15,7 @@
 
 #include <commctrl.h>
 #include <utility>
+#include <vector>
 #include <windowsx.h> // GET_X_LPARAM, GET_Y_LPARAM
 
 namespace jestrel
@@ -74,7 +75,8 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<NMHDR *>(lParam));
     case kDropFileMessage:
-        Form_DragDrop(*reinterpret_cast<const std::string *>(lParam));
+        if (const auto file = forms::droppedSayingsFile(*reinterpret_cast<const std::vector<std::string> *>(lParam)))
+            Form_DragDrop(*file);
         return 0;
     case kMakeToolTipsMessage:
         m_toolTips = std::make_unique<ToolTips>(handle());

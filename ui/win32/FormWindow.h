@@ -28,8 +28,8 @@ inline constexpr UINT kDropFileMessage = WM_APP + 0x103;
 // focus in the order of the tab indices; activated, the window gives the focus back to the control
 // that last had it, or else to the first that takes it. Enter presses the default button and
 // Escape the cancel button; Ctrl with a letter gives the command the form has for it. A window made
-// to take dropped files hands its form the one regular file dropped on it, and refuses any other
-// drop. While a modal box blocks the window, its handlers do not run, and the box takes any
+// to take dropped files hands its form the paths dropped on it, for the form to take or refuse.
+// While a modal box blocks the window, its handlers do not run, and the box takes any
 // activation the window is given.
 class FormWindow
 {

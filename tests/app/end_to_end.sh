@@ -127,6 +127,11 @@ departed)
     wait $! 2>/dev/null || true
     ;;
 *)
+    if [ "$desktop" = fluxbox ]; then
+        # Its wallpaper setter fails on a bare X server and says so in a window that takes the focus.
+        mkdir "$work/.fluxbox"
+        echo 'background: unset' >"$work/.fluxbox/overlay"
+    fi
     GSETTINGS_BACKEND=memory HOME=$work "$desktop" >/dev/null 2>&1 &
     managerPid=$!
     ;;

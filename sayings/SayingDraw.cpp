@@ -9,6 +9,7 @@
 #include "sayings/TextSource.h"
 
 #include <cmath>
+#include <utility>
 
 namespace jestrel
 {
@@ -26,19 +27,38 @@ int readSayingsFile(const std::string &path, SayingTable &table)
 
 } // namespace
 
+void SayingAnnouncement::announce(const std::string &saying)
+{
+    if (m_activated)
+        m_speak(saying);
+    else
+        m_held = saying;
+}
+
+void SayingAnnouncement::windowPresented()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    if (!m_held.empty())
+        m_speak(std::exchange(m_held, std::string()));
+}
+
 int pickIndex(int count, float unit)
 {
     // Double precision keeps (count - 1) * unit below count - 1 for the largest float below 1.
     return static_cast<int>(std::floor(static_cast<double>(count - 1) * static_cast<double>(unit)));
 }
 
-void drawSaying(RandomSource &random, const CaptionSink &setCaption, std::string path)
+void drawSaying(RandomSource &random, const CaptionSink &captions, std::string path)
 {
     SayingTable table;
     random.reseed();
-    setCaption(std::string(kPlaceholderCaption));
+    captions.show(std::string(kPlaceholderCaption));
     const int count = readSayingsFile(path, table);
-    setCaption(captionText(table.at(pickIndex(count, random.next()))));
+    const std::string saying = captionText(table.at(pickIndex(count, random.next())));
+    captions.show(saying);
+    captions.announce(saying);
 }
 
 } // namespace jestrel

@@ -307,6 +307,13 @@ screen_reader)
     dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$program" 2>"$work/stderr" \
         || fail "$(grep -v -e 'fd limit' -e 'Activat' -e 'SpiRegistry' "$work/stderr")"
     ;;
+spoken)
+    needs orca orca
+    needs speech-dispatcher speech-dispatcher
+    needs pyatspi python3-pyatspi /usr/bin/python3 -c "import pyatspi"
+    dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/spoken.py" "$program" 2>"$work/stderr" \
+        || fail "$(grep -v -e 'fd limit' -e 'Activat' -e 'SpiRegistry' "$work/stderr" | tail -n 5)"
+    ;;
 start_failures)
     sayings
     status=0

@@ -24,24 +24,25 @@ DrawRun draw(const test::TempDir &dir, test::FixedRandom &random)
 {
     DrawRun run;
     try {
-        drawSaying(
-            random, [&](const std::string &caption) { run.captions.push_back(caption); },
-            (dir.path() / "Jestrel.Ini").string());
+        drawSaying(random,
+                   { [&](const std::string &caption) { run.captions.push_back(caption); },
+                     [&](const std::string &caption) { run.captions.push_back("announced: " + caption); } },
+                   (dir.path() / "Jestrel.Ini").string());
     } catch (const RuntimeFailure &failure) {
         run.failure = failure.what();
     }
     return run;
 }
 
-TEST(DrawSaying, ShowsThePlaceholderThenTheDrawnSaying)
+TEST(DrawSaying, ShowsThePlaceholderThenTheDrawnSayingWhichAloneIsAnnounced)
 {
     test::TempDir dir;
     dir.write("Jestrel.Ini", "4\r\nfirst\r\nsecond\r\nthird\r\n");
     test::FixedRandom random({ 0.0f, 0.5f, 0x1.fffffep-1f });
     const std::vector<std::string> expected[] = {
-        { std::string(kPlaceholder), "first" },
-        { std::string(kPlaceholder), "second" },
-        { std::string(kPlaceholder), "third" },
+        { std::string(kPlaceholder), "first", "announced: first" },
+        { std::string(kPlaceholder), "second", "announced: second" },
+        { std::string(kPlaceholder), "third", "announced: third" },
     };
     for (const auto &captions : expected) {
         const DrawRun run = draw(dir, random);
@@ -56,9 +57,9 @@ TEST(DrawSaying, ReadsTheFileAfreshOnEveryDraw)
     test::TempDir dir;
     test::FixedRandom random({ 0.0f });
     dir.write("Jestrel.Ini", "2\r\nbefore\r\n");
-    EXPECT_EQ(draw(dir, random).captions.back(), "before");
+    EXPECT_EQ(draw(dir, random).captions.back(), "announced: before");
     dir.write("Jestrel.Ini", "2\r\nafter\r\n");
-    EXPECT_EQ(draw(dir, random).captions.back(), "after");
+    EXPECT_EQ(draw(dir, random).captions.back(), "announced: after");
 }
 
 TEST(DrawSaying, LeavesThePlaceholderOnEveryFailure)
@@ -81,6 +82,19 @@ TEST(DrawSaying, LeavesThePlaceholderOnEveryFailure)
         EXPECT_NE(run.failure.find("Jestrel.Ini"), std::string::npos) << run.failure;
         EXPECT_NE(run.failure.find(fault), std::string::npos) << run.failure;
     }
+}
+
+TEST(SayingAnnouncement, HoldsTheLastSayingUntilTheWindowIsPresentedThenSpeaksEachAtOnce)
+{
+    std::vector<std::string> spoken;
+    SayingAnnouncement announcement([&](const std::string &saying) { spoken.push_back(saying); });
+    announcement.announce("dropped first");
+    announcement.announce("at start");
+    EXPECT_EQ(spoken, std::vector<std::string> {});
+    announcement.windowPresented();
+    announcement.windowPresented();
+    announcement.announce("drawn again");
+    EXPECT_EQ(spoken, (std::vector<std::string> { "at start", "drawn again" }));
 }
 
 constexpr float kLargestBelowOne = 0x1.fffffep-1f;

@@ -9,6 +9,7 @@
 #include "ui/qt/FormBuilder.h"
 #include "ui/qt/Handler.h"
 #include "ui/qt/PictureBox.h"
+#include "ui/qt/SayingAnnouncer.h"
 #include "ui/qt/frmAbout.h"
 
 #include <QClipboard>
@@ -66,6 +67,7 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     Lbl_Jestrel->addAction(MnuSayingCopy);
     Lbl_Jestrel->setContextMenuPolicy(Qt::ActionsContextMenu);
     setAcceptDrops(true);
+    m_announcer = new SayingAnnouncer(*this);
 
     connect(Picture1, &PictureBox::clicked, this, handler(this, &Frm_JestrelMain::Picture1_Click));
     connect(Btn_ThatWuzJestrel, &QPushButton::clicked, this, handler(this, &Frm_JestrelMain::Btn_ThatWuzJestrel_Click));
@@ -131,8 +133,10 @@ void Frm_JestrelMain::dropEvent(QDropEvent *event)
 
 void Frm_JestrelMain::ShowRandomSaying()
 {
-    drawSaying(
-        m_random, [this](const std::string &caption) { Lbl_Jestrel->setCaption(fromUtf8(caption)); }, m_sayingsFile);
+    drawSaying(m_random,
+               { [this](const std::string &caption) { Lbl_Jestrel->setCaption(fromUtf8(caption)); },
+                 [this](const std::string &caption) { m_announcer->announce(caption); } },
+               m_sayingsFile);
 }
 
 } // namespace jestrel

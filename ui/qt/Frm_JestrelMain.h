@@ -18,6 +18,7 @@ class PictureBox;
 class ProgramLauncher;
 class RandomSource;
 class CaptionLabel;
+class SayingAnnouncer;
 class frmAbout;
 
 // The start-up window: a saying, a bullseye that draws another, a button that ends the program
@@ -58,6 +59,7 @@ private:
     QMenu *MnuHelp;
     QAction *MnuHelpAbout;
     QAction *MnuSayingCopy;
+    SayingAnnouncer *m_announcer;
 
     // The about dialog's one instance: made on the first menu choice, then only hidden, so it
     // keeps its place for the rest of the run.

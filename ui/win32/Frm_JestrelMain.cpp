@@ -8,6 +8,7 @@
 #include "platform/win32/Startup.h"
 #include "platform/win32/WindowOperations.h"
 #include "sayings/SayingDraw.h"
+#include "ui/win32/AccessibleControl.h"
 #include "ui/win32/ControlIds.h"
 #include "ui/win32/SayingLabel.h"
 #include "ui/win32/ToolTips.h"
@@ -24,9 +25,10 @@ namespace jestrel
 namespace
 {
 
-// Tooltips are made once the window shows: nothing needs them before, and under Wine making them
-// costs the first showing several milliseconds.
-constexpr UINT kMakeToolTipsMessage = WM_APP;
+// Posted as the window is made, so taken once it shows. Then the first saying is announced, after
+// the window; and the tooltips are made, which nothing needs before and which under Wine cost the
+// first showing several milliseconds.
+constexpr UINT kShownMessage = WM_APP;
 
 // The menu bar: Help, holding About. It goes with the window it is given to.
 HMENU mainMenu(HMENU &help)
@@ -52,17 +54,22 @@ MenuHandle sayingMenu()
 } // namespace
 
 Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile)
-    : FormWindow(forms::mainForm()), m_random(random), m_launcher(launcher), m_sayingsFile(std::move(sayingsFile))
+    : FormWindow(forms::mainForm())
+    , m_random(random)
+    , m_launcher(launcher)
+    , m_sayingsFile(std::move(sayingsFile))
+    , m_announcement([this](const std::string &) { announceLiveRegion(Lbl_Jestrel); })
 {
     // Fixed in size: a frame without a sizing border or a maximise box. It takes dropped files as
     // DragAcceptFiles would have it, without loading the shell at start.
     create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_ACCEPTFILES, nullptr, mainMenu(MnuHelp));
     Btn_ThatWuzJestrel = control("Btn_ThatWuzJestrel");
     Lbl_Jestrel = control("Lbl_Jestrel");
+    makeLiveRegion(Lbl_Jestrel, forms::ControlKind::Label);
     Picture1 = control("Picture1");
     MnuSaying = sayingMenu();
     addControlKeyCommand(forms::kCopySaying.key, kCopySayingCommandId);
-    PostMessageW(handle(), kMakeToolTipsMessage, 0, 0);
+    PostMessageW(handle(), kShownMessage, 0, 0);
 }
 
 Frm_JestrelMain::~Frm_JestrelMain() = default;
@@ -78,7 +85,8 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
         if (const auto file = forms::droppedSayingsFile(*reinterpret_cast<const std::vector<std::string> *>(lParam)))
             Form_DragDrop(*file);
         return 0;
-    case kMakeToolTipsMessage:
+    case kShownMessage:
+        m_announcement.windowPresented();
         m_toolTips = std::make_unique<ToolTips>(handle());
         m_toolTips->add(Picture1, toWide(forms::mainForm().control("Picture1").toolTip));
         m_toolTips->addAskingWindow(Lbl_Jestrel);
@@ -166,8 +174,10 @@ void Frm_JestrelMain::Form_DragDrop(const std::string &path)
 
 void Frm_JestrelMain::ShowRandomSaying()
 {
-    drawSaying(
-        m_random, [this](const std::string &caption) { setCaption(Lbl_Jestrel, toWide(caption)); }, m_sayingsFile);
+    drawSaying(m_random,
+               { [this](const std::string &caption) { setCaption(Lbl_Jestrel, toWide(caption)); },
+                 [this](const std::string &caption) { m_announcement.announce(caption); } },
+               m_sayingsFile);
 }
 
 } // namespace jestrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sayings/SayingDraw.h"
 #include "ui/win32/FormWindow.h"
 
 #include <memory>
@@ -42,6 +43,7 @@ private:
     RandomSource &m_random;
     ProgramLauncher &m_launcher;
     std::string m_sayingsFile;
+    SayingAnnouncement m_announcement;
 
     HWND Btn_ThatWuzJestrel = nullptr;
     HWND Lbl_Jestrel = nullptr;

@@ -62,6 +62,15 @@ bool waitFor(const std::function<bool()> &condition)
     return true;
 }
 
+// Each window whose live region has said it changed, as a screen reader's hook hears it.
+std::vector<HWND> announcements;
+
+void CALLBACK hearAnnouncement(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT && child == CHILDID_SELF)
+        announcements.push_back(window);
+}
+
 std::wstring text(HWND window)
 {
     std::array<wchar_t, 1024> buffer {};
@@ -342,17 +351,21 @@ public:
 
     std::wstring saying() const { return text(control("Lbl_Jestrel")); }
 
-    // Edits the sayings file, has the key after Tab draw, and checks that it drew the edit.
+    // Edits the sayings file, has the key after Tab draw, and checks that it drew the edit and
+    // that each saying, the first and the edit, was announced to screen readers.
     void drawAfterTab(WORD key, const wchar_t *edited) const
     {
         mainWindow();
         const HWND picture = control("Picture1");
+        const auto announced = [label = control("Lbl_Jestrel")] { return std::ranges::count(announcements, label); };
+        check(waitFor([&] { return announced() == 1; }), "the first saying was not announced");
         press(VK_TAB);
         check(waitFor([&] { return focusOf(picture) == picture; }), "Tab did not reach the bullseye");
         m_folder.writeSayings("2\r\n" + narrow(edited) + "\r\n");
         press(key);
         check(waitFor([&] { return saying() == edited; }), "the key on the bullseye did not draw");
         check(running(), "the key on the bullseye ended the program");
+        check(waitFor([&] { return announced() == 2; }), "the new saying was not announced");
     }
 
     HWND control(std::string_view name) const
@@ -728,6 +741,8 @@ int main(int argc, char **argv)
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     // The accessibility interfaces reach the program through COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, hearAnnouncement, 0, 0,
+                    WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
     try {
         const ScenarioFolder folder;
         if (scenario->sayings)

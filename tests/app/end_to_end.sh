@@ -366,6 +366,26 @@ command_line)
     grep -qx 'jestrel: There is no option --frob.' "$work/stderr" || fail "--frob says: $(cat "$work/stderr")"
     [ -z "$(windows_of 'Jestrel!' dialog)" ] || fail "a usage failure showed a window"
     ;;
+options_ended)
+    # After "--" nothing reaches the toolkit: -reverse is a file, and the window stays left to right.
+    needs xclip xclip
+    printf '2\r\nFrom -reverse\r\n' >./-reverse
+    start -- -reverse
+    main=$(window 'Jestrel!' normal)
+    key "$main" ctrl+c
+    copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+    wait_until 5 copied "From -reverse" || fail "Ctrl+C copied '$(xclip -o -selection clipboard)'"
+    # Help is at the menu bar's left, where a click opens it.
+    read_layout "$main"
+    xdotool mousemove --window "$main" 12 $((clientTop / 2)) click 1
+    sleep 0.3
+    xdotool key a
+    about=$(window 'About Jestrel!' dialog)
+    key "$about" Return
+    wait_until 5 about_is_hidden || fail "Enter left the dialog open"
+    key "$main" Escape
+    expect_exit 0
+    ;;
 centred_every_time)
     # Where a window manager places windows at random, one run in some is enough to show it.
     sayings

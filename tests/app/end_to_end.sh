@@ -233,6 +233,9 @@ click_picture() { xdotool mousemove --window "$1" "$pictureX" "$pictureY" click 
 label_picture() { import -window "$1" -crop "$labelArea" png:- | md5sum; }
 label_differs() { [ "$(label_picture "$1")" != "$2" ]; }
 
+# Whether the clipboard holds $1; xclip reads it.
+copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+
 about_is_hidden() { ! is_shown 'About Jestrel!' dialog; }
 
 sayings() {
@@ -334,7 +337,6 @@ named_file)
     start "$named"
     main=$(window 'Jestrel!' normal)
     read_layout "$main"
-    copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
     key "$main" ctrl+c
     wait_until 5 copied "Salt & pepper" || fail "Ctrl+C copied '$(xclip -o -selection clipboard)'"
     printf '2\r\n日本語の言葉\r\n' >"$named"
@@ -376,7 +378,6 @@ options_ended)
     start -- -reverse
     main=$(window 'Jestrel!' normal)
     key "$main" ctrl+c
-    copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
     wait_until 5 copied "From -reverse" || fail "Ctrl+C copied '$(xclip -o -selection clipboard)'"
     # Help is at the menu bar's left, where a click opens it.
     read_layout "$main"
@@ -418,7 +419,6 @@ real_drag)
         xdotool mouseup 1
     }
     drags_ended() { [ "$(wc -l 2>/dev/null <"$work/ends" || echo 0)" -ge "$1" ]; }
-    copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
     drag "$(uri "dropped é.txt")" "$(uri short.txt)"
     wait_until 5 drags_ended 1 || fail "the drag of two files did not end"
     key "$main" ctrl+c
@@ -427,7 +427,7 @@ real_drag)
     wait_until 5 drags_ended 2 || fail "the drag of a good file did not end"
     key "$main" ctrl+c
     wait_until 5 copied Dropped || fail "after a file was dropped Ctrl+C copied '$(xclip -o -selection clipboard)'"
-    # The source is told that the drop is done before the failure shows, not once it is put away.
+    # The source hears that the drop is done while the failure shows, not only once it is put away.
     drag "$(uri short.txt)"
     box=$(window 'Jestrel!' dialog)
     wait_until 5 drags_ended 3 || fail "the source's drag did not end while the failure showed"

@@ -74,9 +74,9 @@ int main(int argc, char **argv)
     }
     // The toolkit would take its options from anywhere in the line; it is handed none after "--",
     // in a line of its own that ends as every argv does.
-    const std::size_t toolkitsToo = toolkitArgumentCount(arguments);
-    const std::span<char *const> afterToolkits = arguments.subspan(toolkitsToo);
-    std::vector<char *> toolkitArgv(argv, argv + 1 + toolkitsToo);
+    const std::size_t toolkitMayTake = toolkitArgumentCount(arguments);
+    const std::span<char *const> afterToolkits = arguments.subspan(toolkitMayTake);
+    std::vector<char *> toolkitArgv(argv, argv + 1 + toolkitMayTake);
     int toolkitArgc = static_cast<int>(toolkitArgv.size());
     toolkitArgv.push_back(nullptr);
     jestrel::CommandLine line;

@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""A file manager's drag, as GTK 3 makes one: a button that drags the URIs listed, one a line, in
-the file named first, read as each drag starts, and adds a line to the file named second as each
-drag ends, dropped or refused.
+"""A file manager's drag, as GTK 3 makes one: a button that drags the URIs listed in the file
+URIS, read as each drag starts, and adds a line to the file ENDS as each drag ends.
 Usage: drag_source.py URIS ENDS"""
 import sys
 

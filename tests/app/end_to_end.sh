@@ -373,12 +373,10 @@ command_line)
     ;;
 options_ended)
     # After "--" nothing reaches the toolkit: -reverse is a file, and the window stays left to right.
-    needs xclip xclip
+    # With no Jestrel.Ini here, the window shows only where -reverse is read.
     printf '2\r\nFrom -reverse\r\n' >./-reverse
     start -- -reverse
     main=$(window 'Jestrel!' normal)
-    key "$main" ctrl+c
-    wait_until 5 copied "From -reverse" || fail "Ctrl+C copied '$(xclip -o -selection clipboard)'"
     # Help is at the menu bar's left, where a click opens it.
     read_layout "$main"
     xdotool mousemove --window "$main" 12 $((clientTop / 2)) click 1

@@ -2,6 +2,7 @@
 #include "platform/RandomSource.h"
 #include "platform/WideText.h"
 #include "platform/win32/FailureReport.h"
+#include "platform/win32/HelpBox.h"
 #include "platform/win32/Startup.h"
 #include "sayings/CommandLine.h"
 #include "sayings/SayingsFileAdvice.h"
@@ -41,7 +42,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
     // No library is ever loaded from the program's folder or the current one, where the sayings
     // file lives and anybody may leave one of a system library's name.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    const jestrel::CommandLine line = jestrel::parseCommandLine(arguments(), jestrel::HelpAndVersion::NotTaken);
+    const jestrel::CommandLine line = jestrel::parseCommandLine(arguments(), jestrel::OptionStyle::Windows);
+    if (line.asks == jestrel::CommandLine::Asks::Help) {
+        jestrel::showHelp(jestrel::help("Jestrel.exe", jestrel::OptionStyle::Windows));
+        return 0;
+    }
     if (line.asks == jestrel::CommandLine::Asks::Usage) {
         jestrel::reportFailure(line.fault + "\n" + jestrel::usage("Jestrel.exe"));
         return 2;

@@ -35,9 +35,7 @@ std::optional<int> answer(const jestrel::CommandLine &line, const std::string &p
     case Asks::ShowSayings:
         return std::nullopt;
     case Asks::Help:
-        std::cout << jestrel::usage(programName)
-                  << "\n\n  --help     print this and end\n  --version  print the version and end\n\nThe file's first "
-                     "line counts its lines, itself included; each line after it is one saying.\nSee man jestrel.\n";
+        std::cout << jestrel::help(programName, jestrel::OptionStyle::Posix) << "\nSee man jestrel.\n";
         return 0;
     case Asks::Version:
         std::cout << jestrel::kProductName << ' ' << jestrel::kVersionText << '\n';
@@ -52,7 +50,14 @@ std::optional<int> answer(const jestrel::CommandLine &line, const std::string &p
 jestrel::CommandLine parse(std::span<char *const> arguments)
 {
     const std::vector<std::string> strings(arguments.begin(), arguments.end());
-    return jestrel::parseCommandLine(strings, jestrel::HelpAndVersion::Taken);
+    return jestrel::parseCommandLine(strings, jestrel::OptionStyle::Posix);
+}
+
+// How many of the arguments the toolkit is handed.
+std::size_t toolkitArgumentCount(std::span<char *const> arguments)
+{
+    const std::vector<std::string> strings(arguments.begin(), arguments.end());
+    return jestrel::toolkitArguments(strings).size();
 }
 
 } // namespace
@@ -62,17 +67,26 @@ int main(int argc, char **argv)
     const std::string programName = std::filesystem::path(argv[0]).filename().string();
     // Help and the version need no display, so they are answered before the toolkit starts. What
     // else the arguments ask is read once it has taken its own options out of them.
-    if (const jestrel::CommandLine early = parse(std::span(argv + 1, argv + argc));
-        early.asks != jestrel::CommandLine::Asks::Usage) {
+    const std::span<char *const> arguments(argv + 1, argv + argc);
+    if (const jestrel::CommandLine early = parse(arguments); early.asks != jestrel::CommandLine::Asks::Usage) {
         if (const std::optional<int> status = answer(early, programName))
             return *status;
     }
+    // The toolkit would take its options from anywhere in the line; it is handed none after "--",
+    // in a line of its own that ends as every argv does.
+    const std::size_t toolkitMayTake = toolkitArgumentCount(arguments);
+    const std::span<char *const> afterToolkits = arguments.subspan(toolkitMayTake);
+    std::vector<char *> toolkitArgv(argv, argv + 1 + toolkitMayTake);
+    int toolkitArgc = static_cast<int>(toolkitArgv.size());
+    toolkitArgv.push_back(nullptr);
     jestrel::CommandLine line;
     jestrel::ClockRandom random;
     jestrel::SystemLauncher launcher;
-    return jestrel::runProgram(argc, argv,
-                               { [&](std::span<char *const> arguments) {
-                                    line = parse(arguments);
+    return jestrel::runProgram(toolkitArgc, toolkitArgv.data(),
+                               { [&](std::span<char *const> leftByToolkit) {
+                                    std::vector<char *> ours(leftByToolkit.begin(), leftByToolkit.end());
+                                    ours.insert(ours.end(), afterToolkits.begin(), afterToolkits.end());
+                                    line = parse(ours);
                                     return answer(line, programName);
                                 },
                                  [&] {

@@ -45,6 +45,23 @@ std::optional<SpecialFile> specialFile(HANDLE file)
     }
 }
 
+// Whether a path that the system refused as though a folder on it were missing names a file after
+// all: where long paths are not enabled, Windows refuses so a path of MAX_PATH characters or more.
+bool existsByLongName(const std::wstring &path)
+{
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size <= MAX_PATH)
+        return false;
+    std::wstring full(size, L'\0');
+    full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+    // Given as it stands, the name was not refused for its length.
+    if (full.starts_with(L"\\\\?\\") || full.starts_with(L"\\\\.\\"))
+        return false;
+    // This prefix has the system take the name as it stands, whatever its length.
+    const std::wstring unlimited = full.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
+    return GetFileAttributesW(unlimited.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 } // namespace
 
 InputFile::InputFile(std::string path) : m_path(std::move(path))
@@ -52,11 +69,14 @@ InputFile::InputFile(std::string path) : m_path(std::move(path))
     // Sharing writing and deleting lets an editor save the file while a draw reads it. Backup
     // semantics let a folder open too, so that it is refused below by its type, like a pipe or
     // a device, before anything is read.
+    const std::wstring wide = toWide(m_path);
     const HANDLE file
-        = CreateFileW(toWide(m_path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
+        if (error == ERROR_PATH_NOT_FOUND && existsByLongName(wide))
+            throw openFailure(m_path, causeOf(ERROR_FILENAME_EXCED_RANGE));
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
             throw missingFileFailure(m_path);
         throw openFailure(m_path, causeOf(error));

@@ -40,6 +40,8 @@ fi
 
 work=$(mktemp -d)
 pid=
+# A program the test drives the program with, such as a drag source.
+helperPid=
 managerPid=
 # A compositor leads a process group of its own, its XWayland in it.
 signal_manager() { kill -s "$1" -- "-$managerPid" 2>/dev/null || kill -s "$1" "$managerPid" 2>/dev/null || true; }
@@ -47,6 +49,7 @@ signal_manager() { kill -s "$1" -- "-$managerPid" 2>/dev/null || kill -s "$1" "$
 has_gone() { [ ! -e "/proc/$1" ] || [ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1)" = Z ]; }
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$helperPid" ] && kill "$helperPid" 2>/dev/null || true
     if [ -n "$managerPid" ]; then
         # fluxbox now and then deadlocks in its handler for the polite signal.
         signal_manager TERM
@@ -230,6 +233,9 @@ click_picture() { xdotool mousemove --window "$1" "$pictureX" "$pictureY" click 
 label_picture() { import -window "$1" -crop "$labelArea" png:- | md5sum; }
 label_differs() { [ "$(label_picture "$1")" != "$2" ]; }
 
+# Whether the clipboard holds $1; xclip reads it.
+copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+
 about_is_hidden() { ! is_shown 'About Jestrel!' dialog; }
 
 sayings() {
@@ -338,7 +344,6 @@ named_file)
     start "$named"
     main=$(window 'Jestrel!' normal)
     read_layout "$main"
-    copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
     key "$main" ctrl+c
     wait_until 5 copied "Salt & pepper" || fail "Ctrl+C copied '$(xclip -o -selection clipboard)'"
     printf '2\r\n日本語の言葉\r\n' >"$named"
@@ -372,6 +377,69 @@ command_line)
     done
     grep -qx 'jestrel: There is no option --frob.' "$work/stderr" || fail "--frob says: $(cat "$work/stderr")"
     [ -z "$(windows_of 'Jestrel!' dialog)" ] || fail "a usage failure showed a window"
+    ;;
+options_ended)
+    # After "--" nothing reaches the toolkit: -reverse is a file, and the window stays left to right.
+    # With no Jestrel.Ini here, the window shows only where -reverse is read.
+    printf '2\r\nFrom -reverse\r\n' >./-reverse
+    start -- -reverse
+    main=$(window 'Jestrel!' normal)
+    # Help is at the menu bar's left, where a click opens it.
+    read_layout "$main"
+    xdotool mousemove --window "$main" 12 $((clientTop / 2)) click 1
+    sleep 0.3
+    xdotool key a
+    about=$(window 'About Jestrel!' dialog)
+    key "$about" Return
+    wait_until 5 about_is_hidden || fail "Enter left the dialog open"
+    key "$main" Escape
+    expect_exit 0
+    ;;
+real_drag)
+    # A file manager's drag, from a GTK 3 source, pressed on it, moved onto the window in steps and
+    # let go, as a hand does.
+    needs xclip xclip
+    needs gi python3-gi /usr/bin/python3 -c "import gi"
+    needs Gtk-3.0 gir1.2-gtk-3.0 /usr/bin/python3 -c "import gi; gi.require_version('Gtk', '3.0')"
+    printf '2\r\nStarted\r\n' >Jestrel.Ini
+    printf '2\r\nDropped\r\n' >"dropped é.txt"
+    printf '5\r\nShort\r\n' >short.txt
+    NO_AT_BRIDGE=1 /usr/bin/python3 "$(dirname "$0")/drag_source.py" "$work/uris" "$work/ends" 2>/dev/null &
+    helperPid=$!
+    source=$(window 'Drag source' normal)
+    start
+    main=$(window 'Jestrel!' normal)
+    uri() { /usr/bin/python3 -c 'import pathlib, sys; print(pathlib.Path(sys.argv[1]).as_uri())' "$work/$1"; }
+    drag() {
+        printf '%s\n' "$@" >"$work/uris"
+        local sx sy sw sh mx my mw mh
+        read -r sx sy sw sh < <(geometry "$source")
+        read -r mx my mw mh < <(geometry "$main")
+        local fromX=$((sx + sw / 2)) fromY=$((sy + sh / 2)) toX=$((mx + mw / 2)) toY=$((my + mh / 2))
+        xdotool mousemove "$fromX" "$fromY" mousedown 1
+        for step in $(seq 20); do
+            xdotool mousemove $((fromX + (toX - fromX) * step / 20)) $((fromY + (toY - fromY) * step / 20))
+            sleep 0.03
+        done
+        xdotool mouseup 1
+    }
+    drags_ended() { [ "$(wc -l 2>/dev/null <"$work/ends" || echo 0)" -ge "$1" ]; }
+    drag "$(uri "dropped é.txt")" "$(uri short.txt)"
+    wait_until 5 drags_ended 1 || fail "the drag of two files did not end"
+    key "$main" ctrl+c
+    wait_until 5 copied Started || fail "after two files were dropped Ctrl+C copied '$(xclip -o -selection clipboard)'"
+    drag "$(uri "dropped é.txt")"
+    wait_until 5 drags_ended 2 || fail "the drag of a good file did not end"
+    key "$main" ctrl+c
+    wait_until 5 copied Dropped || fail "after a file was dropped Ctrl+C copied '$(xclip -o -selection clipboard)'"
+    # The source hears that the drop is done while the failure shows, not only once it is put away.
+    drag "$(uri short.txt)"
+    box=$(window 'Jestrel!' dialog)
+    wait_until 5 drags_ended 3 || fail "the source's drag did not end while the failure showed"
+    is_shown 'Jestrel!' dialog || fail "the failure went before OK"
+    key "$box" Return
+    expect_exit 1
+    grep -qF "$work/short.txt" "$work/stderr" || fail "the failure says: $(cat "$work/stderr")"
     ;;
 centred_every_time)
     # Where a window manager places windows at random, one run in some is enough to show it.

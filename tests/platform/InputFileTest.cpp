@@ -50,13 +50,17 @@ TEST(InputFile, ReadsARegularFileToItsEnd)
 TEST(InputFile, MissingFileNamesTheFolderLookedIn)
 {
     test::TempDir dir;
-    // A name that is not UTF-8 is reported the same way, not lost to a failure to convert it.
-    for (const std::string &path : { test::utf8(dir.path() / "Jestrel.Ini"), test::utf8(dir.path()) + "/\xff.Ini" }) {
+    // A name that is not UTF-8 is reported the same way, not lost to a failure to convert it. A
+    // path longer than Windows once allowed, in a folder that is not there, is missing too.
+    const std::filesystem::path longFolder = dir.path() / std::string(200, 'y') / std::string(100, 'z');
+    for (const auto &[path, folder] : { std::pair { test::utf8(dir.path() / "Jestrel.Ini"), dir.path() },
+                                        std::pair { test::utf8(dir.path()) + "/\xff.Ini", dir.path() },
+                                        std::pair { test::utf8(longFolder / "Jestrel.Ini"), longFolder } }) {
         SCOPED_TRACE(path);
         const RuntimeFailure failure = openFailure(path);
         EXPECT_EQ(failure.kind(), FailureKind::FileNotFound);
         EXPECT_EQ(std::string(failure.what()),
-                  "Cannot open " + path + ": there is no such file in " + test::utf8(dir.path()) + ".");
+                  "Cannot open " + path + ": there is no such file in " + test::utf8(folder) + ".");
     }
 }
 
@@ -107,6 +111,8 @@ TEST(InputFile, RefusesWhatItCannotReadWithoutWaiting)
                  {
                      { test::utf8(dir.path() / "pipe"), "it is a pipe, not a text file." },
                      { test::utf8(dir.path() / "zero"), "it is a device, not a text file." },
+                     // Longer than the file system takes a name: whether it is there cannot be told.
+                     { test::utf8(dir.path() / std::string(300, 'x')), "the name is too long." },
                  });
 #endif
     for (const auto &[path, fault] : cases) {

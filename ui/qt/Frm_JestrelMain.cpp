@@ -127,7 +127,11 @@ void Frm_JestrelMain::dropEvent(QDropEvent *event)
 {
     if (const std::optional<std::string> path = droppedFile(*event->mimeData())) {
         event->acceptProposedAction();
-        handler(this, &Frm_JestrelMain::Form_DragDrop)(*path);
+        // Run once the toolkit has told the drag's source that the drop is done: a failure box
+        // shown inside the drop's delivery would hold the source's drag until it is closed. Only
+        // then is it asked whether a modal box blocks the window.
+        QMetaObject::invokeMethod(
+            this, [this, file = *path] { handler(this, &Frm_JestrelMain::Form_DragDrop)(file); }, Qt::QueuedConnection);
     }
 }
 

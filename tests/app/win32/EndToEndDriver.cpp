@@ -420,8 +420,8 @@ HWND openAbout(const Jestrel &jestrel)
     return jestrel.visibleWindow(L"frmAbout");
 }
 
-// A failure at start: the report, with no main window; its message, once it is dismissed and the
-// program has ended with status.
+// A failure at start, or the help: the box, with no main window; its message, once it is
+// dismissed and the program has ended with status.
 std::wstring startReport(const Jestrel &jestrel, DWORD status)
 {
     const HWND box = jestrel.visibleWindow(L"#32770");
@@ -683,6 +683,23 @@ const std::array kScenarios {
                   "the report says: " + narrow(message));
         },
         { L"a.txt", L"b.txt" } },
+    Scenario { "empty_name_usage",
+               std::nullopt,
+               [](const Jestrel &jestrel) {
+                   const std::wstring message = startReport(jestrel, 2);
+                   check(message.starts_with(L"A sayings file's name cannot be empty.\nUsage: Jestrel.exe [FILE]\n"),
+                         "the report says: " + narrow(message));
+               },
+               { L"" } },
+    Scenario { "help_asked",
+               std::nullopt,
+               [](const Jestrel &jestrel) {
+                   const std::wstring message = startReport(jestrel, 0);
+                   check(message.starts_with(L"Usage: Jestrel.exe [FILE]\n")
+                             && message.find(L"/?") != std::wstring::npos,
+                         "the help says: " + narrow(message));
+               },
+               { L"/?" } },
     Scenario { "drop_reads_dropped_file", "2\r\nAlpha\r\n",
                [](const Jestrel &jestrel) {
                    check(GetWindowLongPtrW(jestrel.mainWindow(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES,

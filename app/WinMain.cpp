@@ -51,9 +51,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
         jestrel::reportFailure(line.fault + "\n" + jestrel::usage("Jestrel.exe"));
         return 2;
     }
-    // The first start's advice tells how to make Jestrel.Ini; a file named otherwise is the user's own.
     std::function<std::string()> advice;
-    if (line.sayingsFile == jestrel::kSayingsFileName)
+    if (line.sayingsFile.isDefault())
         advice = [] { return jestrel::sayingsFileAdvice(sampleBesideProgram(), {}); };
     jestrel::ClockRandom random;
     jestrel::SystemLauncher launcher;

@@ -96,9 +96,8 @@ int main(int argc, char **argv)
                                      return window;
                                  },
                                  jestrel::programIcon,
-                                 // For the file a first start looks for; one named is the user's own.
                                  [&] {
-                                     return line.sayingsFile == jestrel::kSayingsFileName
+                                     return line.sayingsFile.isDefault()
                                          ? jestrel::sayingsFileAdvice(installedSample(), "See man jestrel for more.")
                                          : std::string();
                                  } });

@@ -196,7 +196,8 @@ int main(int argc, char **argv)
         ClockRandom random;
         std::size_t captions = 0;
         for (auto _ : state)
-            drawSaying(random, { [&captions](const std::string &caption) { captions += caption.size(); } }, path);
+            drawSaying(random, { [&captions](const std::string &caption) { captions += caption.size(); } },
+                       SayingsFile(path));
         benchmark::DoNotOptimize(captions);
     })->Unit(benchmark::kMicrosecond);
 

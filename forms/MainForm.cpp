@@ -1,7 +1,5 @@
 #include "forms/MainForm.h"
 
-#include "platform/PathQueries.h"
-
 #include <array>
 
 namespace jestrel::forms
@@ -47,13 +45,6 @@ constexpr FormDescription kForm {
 const FormDescription &mainForm()
 {
     return kForm;
-}
-
-std::optional<std::string> droppedSayingsFile(std::span<const std::string> droppedPaths)
-{
-    if (droppedPaths.size() != 1 || !isRegularFile(droppedPaths.front()))
-        return std::nullopt;
-    return droppedPaths.front();
 }
 
 } // namespace jestrel::forms

@@ -2,10 +2,6 @@
 
 #include "forms/FormDescription.h"
 
-#include <optional>
-#include <span>
-#include <string>
-
 namespace jestrel::forms
 {
 
@@ -23,10 +19,5 @@ struct CommandDescription {
 };
 // Puts the saying on the clipboard as it shows, as plain text.
 inline constexpr CommandDescription kCopySaying { "MnuSayingCopy", "&Copy", 'C' };
-
-// The sayings file a drop on the window gives: the one path dropped where it names a regular file.
-// A drop of anything else, several files, a folder, or what is not a local file (an empty path),
-// is refused.
-std::optional<std::string> droppedSayingsFile(std::span<const std::string> droppedPaths);
 
 } // namespace jestrel::forms

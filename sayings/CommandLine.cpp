@@ -32,10 +32,10 @@ CommandLine parseCommandLine(std::span<const std::string> arguments, OptionStyle
             // Otherwise the open would fail on a file with no name, as though one were missing.
             return usageFailure("A sayings file's name cannot be empty.");
         } else if (fileNamed) {
-            return usageFailure("Only one sayings file can be named, not both " + line.sayingsFile + " and " + argument
-                                + ".");
+            return usageFailure("Only one sayings file can be named, not both " + line.sayingsFile.path() + " and "
+                                + argument + ".");
         } else {
-            line.sayingsFile = argument;
+            line.sayingsFile = SayingsFile(argument);
             fileNamed = true;
         }
     }

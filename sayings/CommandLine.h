@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sayings/SayingDraw.h"
+#include "sayings/SayingsFile.h"
 
 #include <span>
 #include <string>
@@ -17,7 +17,7 @@ struct CommandLine {
 
     Asks asks = Asks::ShowSayings;
     // The file named, or Jestrel.Ini in the current folder where none is.
-    std::string sayingsFile = std::string(kSayingsFileName);
+    SayingsFile sayingsFile;
     // For Usage: what is wrong with the arguments, as a sentence.
     std::string fault;
 };

@@ -50,12 +50,12 @@ int pickIndex(int count, float unit)
     return static_cast<int>(std::floor(static_cast<double>(count - 1) * static_cast<double>(unit)));
 }
 
-void drawSaying(RandomSource &random, const CaptionSink &captions, std::string path)
+void drawSaying(RandomSource &random, const CaptionSink &captions, const SayingsFile &file)
 {
     SayingTable table;
     random.reseed();
     captions.show(std::string(kPlaceholderCaption));
-    const int count = readSayingsFile(path, table);
+    const int count = readSayingsFile(file.path(), table);
     const std::string saying = captionText(table.at(pickIndex(count, random.next())));
     captions.show(saying);
     captions.announce(saying);

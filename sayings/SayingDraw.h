@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sayings/SayingsFile.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,7 +11,6 @@ namespace jestrel
 
 class RandomSource;
 
-inline constexpr std::string_view kSayingsFileName = "Jestrel.Ini";
 inline constexpr std::string_view kPlaceholderCaption = "Insert Witty Message Here!";
 
 // Where a draw puts its captions. A screen reader does not read a label whose text changes unless
@@ -45,6 +46,6 @@ int pickIndex(int count, float unit);
 // One whole draw: a fresh table, a reseeded generator, the placeholder caption, a full reading of
 // the sayings file, one pick and its saying as the caption, announced. Nothing is kept between
 // draws. On a failure the placeholder is the last caption shown, and nothing is announced.
-void drawSaying(RandomSource &random, const CaptionSink &captions, std::string path = std::string(kSayingsFileName));
+void drawSaying(RandomSource &random, const CaptionSink &captions, const SayingsFile &file = SayingsFile());
 
 } // namespace jestrel

@@ -56,7 +56,7 @@ std::pair<std::string, std::optional<std::string>> draw(const test::TempDir &dir
     test::FixedRandom random({ unit });
     std::string caption;
     try {
-        drawSaying(random, { [&](const std::string &text) { caption = text; } }, path(dir));
+        drawSaying(random, { [&](const std::string &text) { caption = text; } }, SayingsFile(path(dir)));
     } catch (const RuntimeFailure &failure) {
         return { caption, failure.what() };
     }

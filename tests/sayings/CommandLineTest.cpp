@@ -57,7 +57,7 @@ TEST(CommandLine, NamesOneSayingsFileOrAsksForHelpOrFails)
         SCOPED_TRACE(testing::PrintToString(row.arguments));
         const CommandLine line = parseCommandLine(row.arguments, row.style);
         EXPECT_EQ(line.asks, row.asks);
-        EXPECT_EQ(line.asks == Asks::Usage ? line.fault : line.sayingsFile, row.fileOrFault);
+        EXPECT_EQ(line.asks == Asks::Usage ? line.fault : line.sayingsFile.path(), row.fileOrFault);
         if (row.toolkitArguments) {
             EXPECT_THAT(toolkitArguments(row.arguments), testing::ElementsAreArray(*row.toolkitArguments));
         }

@@ -27,7 +27,7 @@ DrawRun draw(const test::TempDir &dir, test::FixedRandom &random)
         drawSaying(random,
                    { [&](const std::string &caption) { run.captions.push_back(caption); },
                      [&](const std::string &caption) { run.captions.push_back("announced: " + caption); } },
-                   (dir.path() / "Jestrel.Ini").string());
+                   SayingsFile((dir.path() / "Jestrel.Ini").string()));
     } catch (const RuntimeFailure &failure) {
         run.failure = failure.what();
     }

@@ -29,17 +29,17 @@ namespace jestrel
 namespace
 {
 
-std::optional<std::string> droppedFile(const QMimeData &dropped)
+std::optional<SayingsFile> droppedFile(const QMimeData &dropped)
 {
     std::vector<std::string> paths;
     for (const QUrl &url : dropped.urls())
         paths.push_back(url.isLocalFile() ? QFile::encodeName(url.toLocalFile()).toStdString() : std::string());
-    return forms::droppedSayingsFile(paths);
+    return SayingsFile::dropped(paths);
 }
 
 } // namespace
 
-Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile,
+Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, SayingsFile sayingsFile,
                                  QWidget *parent)
     : QMainWindow(parent), m_random(random), m_launcher(launcher), m_sayingsFile(std::move(sayingsFile))
 {
@@ -111,9 +111,9 @@ void Frm_JestrelMain::MnuSayingCopy_Click()
     QGuiApplication::clipboard()->setText(shownCaption(Lbl_Jestrel->text()));
 }
 
-void Frm_JestrelMain::Form_DragDrop(const std::string &path)
+void Frm_JestrelMain::Form_DragDrop(const SayingsFile &file)
 {
-    m_sayingsFile = path;
+    m_sayingsFile = file;
     ShowRandomSaying();
 }
 
@@ -125,13 +125,14 @@ void Frm_JestrelMain::dragEnterEvent(QDragEnterEvent *event)
 
 void Frm_JestrelMain::dropEvent(QDropEvent *event)
 {
-    if (const std::optional<std::string> path = droppedFile(*event->mimeData())) {
+    if (const std::optional<SayingsFile> dropped = droppedFile(*event->mimeData())) {
         event->acceptProposedAction();
         // Run once the toolkit has told the drag's source that the drop is done: a failure box
         // shown inside the drop's delivery would hold the source's drag until it is closed. Only
         // then is it asked whether a modal box blocks the window.
         QMetaObject::invokeMethod(
-            this, [this, file = *path] { handler(this, &Frm_JestrelMain::Form_DragDrop)(file); }, Qt::QueuedConnection);
+            this, [this, file = *dropped] { handler(this, &Frm_JestrelMain::Form_DragDrop)(file); },
+            Qt::QueuedConnection);
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 
 #include <memory>
-#include <string>
 
 class QAction;
 class QMenu;
@@ -28,9 +27,8 @@ class Frm_JestrelMain : public QMainWindow
     Q_OBJECT
 
 public:
-    // Reads the sayings from sayingsFile, a path as the user gave it.
-    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher,
-                    std::string sayingsFile = std::string(kSayingsFileName), QWidget *parent = nullptr);
+    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, SayingsFile sayingsFile = SayingsFile(),
+                    QWidget *parent = nullptr);
     ~Frm_JestrelMain() override;
 
     // Run by the start-up code while the window is still hidden.
@@ -45,13 +43,13 @@ private:
     void Btn_ThatWuzJestrel_Click();
     void MnuHelpAbout_Click();
     void MnuSayingCopy_Click();
-    void Form_DragDrop(const std::string &path);
+    void Form_DragDrop(const SayingsFile &file);
 
     void ShowRandomSaying();
 
     RandomSource &m_random;
     ProgramLauncher &m_launcher;
-    std::string m_sayingsFile;
+    SayingsFile m_sayingsFile;
 
     QPushButton *Btn_ThatWuzJestrel;
     CaptionLabel *Lbl_Jestrel;

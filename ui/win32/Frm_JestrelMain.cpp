@@ -53,7 +53,7 @@ MenuHandle sayingMenu()
 
 } // namespace
 
-Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile)
+Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, SayingsFile sayingsFile)
     : FormWindow(forms::mainForm())
     , m_random(random)
     , m_launcher(launcher)
@@ -82,7 +82,7 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<NMHDR *>(lParam));
     case kDropFileMessage:
-        if (const auto file = forms::droppedSayingsFile(*reinterpret_cast<const std::vector<std::string> *>(lParam)))
+        if (const auto file = SayingsFile::dropped(*reinterpret_cast<const std::vector<std::string> *>(lParam)))
             Form_DragDrop(*file);
         return 0;
     case kShownMessage:
@@ -166,9 +166,9 @@ void Frm_JestrelMain::MnuSayingCopy_Click()
     copyToClipboard(handle(), toWide(forms::shownCaption(toUtf8(labelText(Lbl_Jestrel)))));
 }
 
-void Frm_JestrelMain::Form_DragDrop(const std::string &path)
+void Frm_JestrelMain::Form_DragDrop(const SayingsFile &file)
 {
-    m_sayingsFile = path;
+    m_sayingsFile = file;
     ShowRandomSaying();
 }
 

@@ -21,7 +21,7 @@ class frmAbout;
 class Frm_JestrelMain final : public FormWindow
 {
 public:
-    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, std::string sayingsFile);
+    Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher, SayingsFile sayingsFile = SayingsFile());
     ~Frm_JestrelMain() override;
 
     // Run by the start-up code while the window is still hidden.
@@ -36,13 +36,13 @@ private:
     void Btn_ThatWuzJestrel_Click();
     void MnuHelpAbout_Click();
     void MnuSayingCopy_Click();
-    void Form_DragDrop(const std::string &path);
+    void Form_DragDrop(const SayingsFile &file);
 
     void ShowRandomSaying();
 
     RandomSource &m_random;
     ProgramLauncher &m_launcher;
-    std::string m_sayingsFile;
+    SayingsFile m_sayingsFile;
     SayingAnnouncement m_announcement;
 
     HWND Btn_ThatWuzJestrel = nullptr;

@@ -53,7 +53,7 @@ TEST(Captions, SayingIsCutOffOnlyWhenItDoesNotShowWhole)
     };
     test::FixedRandom random({ 0.0f });
     test::RecordingLauncher launcher;
-    const Frm_JestrelMain main(random, launcher, "Jestrel.Ini");
+    const Frm_JestrelMain main(random, launcher);
     const HWND label = controlOf(main, forms::mainForm(), "Lbl_Jestrel");
     for (const auto &row : rows) {
         SetWindowTextW(label, row.saying);

@@ -31,7 +31,7 @@ TEST(FormWindow, BuildsEachWindowAsDescribed)
 {
     test::FixedRandom random({ 0.0f });
     test::RecordingLauncher launcher;
-    const Frm_JestrelMain main(random, launcher, "Jestrel.Ini");
+    const Frm_JestrelMain main(random, launcher);
     const frmAbout about(launcher, nullptr);
     const std::pair<const FormWindow *, const forms::FormDescription *> windows[]
         = { { &main, &forms::mainForm() }, { &about, &forms::aboutForm() } };

@@ -16,21 +16,14 @@ namespace
 {
 
 constexpr UINT_PTR kSubclassId = 0xACC;
-// The subclass's data for a modal box's own window; a control's is its kind, with a flag for a
-// live region not yet marked as one.
+// The subclass's data for a modal box's own window; a control's is its kind.
 constexpr DWORD_PTR kModalBox = 0x100;
-constexpr DWORD_PTR kUnmarkedLiveRegion = 0x200;
-
-// Not in MinGW-w64's headers: UI Automation's LiveSetting property, and its polite value.
-constexpr GUID kLiveSettingProperty { 0xc12bcd8e, 0x2a8e, 0x4950, { 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb } };
-constexpr int kPolite = 1;
 
 // The calls of the accessibility and COM libraries the controls need, loaded the first time a
 // screen reader asks: most runs never do, and under Wine loading the libraries at start-up made
 // the first showing a third slower.
 struct AccessibilityCalls {
     decltype(&CoInitializeEx) joinApartment = nullptr;
-    decltype(&CoCreateInstance) createObject = nullptr;
     decltype(&CreateStdAccessibleObject) standardObject = nullptr;
     decltype(&LresultFromObject) handOver = nullptr;
     decltype(&SysAllocString) allocateString = nullptr;
@@ -41,9 +34,7 @@ const AccessibilityCalls *accessibilityCalls()
 {
     static const AccessibilityCalls calls = [] {
         AccessibilityCalls found;
-        const HMODULE ole32 = LoadLibraryW(L"ole32.dll");
-        findCall(ole32, "CoInitializeEx", found.joinApartment);
-        findCall(ole32, "CoCreateInstance", found.createObject);
+        findCall(LoadLibraryW(L"ole32.dll"), "CoInitializeEx", found.joinApartment);
         const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
         findCall(oleacc, "CreateStdAccessibleObject", found.standardObject);
         findCall(oleacc, "LresultFromObject", found.handOver);
@@ -54,9 +45,7 @@ const AccessibilityCalls *accessibilityCalls()
             found.joinApartment(nullptr, COINIT_APARTMENTTHREADED);
         return found;
     }();
-    return calls.joinApartment && calls.createObject && calls.standardObject && calls.handOver && calls.allocateString
-        ? &calls
-        : nullptr;
+    return calls.joinApartment && calls.standardObject && calls.handOver && calls.allocateString ? &calls : nullptr;
 }
 
 bool isSelf(const VARIANT &child)
@@ -233,30 +222,9 @@ private:
     LONG m_references = 1;
 };
 
-// Marks the control as a polite live region, which Narrator and NVDA read whenever it says it has
-// changed. Where the system cannot, as under Wine, the control only goes unread as one.
-void markLiveRegion(HWND control, const AccessibilityCalls &calls)
-{
-    IAccPropServices *services = nullptr;
-    if (FAILED(calls.createObject(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                  reinterpret_cast<void **>(&services))))
-        return;
-    VARIANT polite {};
-    polite.vt = VT_I4;
-    polite.lVal = kPolite;
-    services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSettingProperty, polite);
-    services->Release();
-}
-
 LRESULT CALLBACK answerAccessibility(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR what)
 {
     const AccessibilityCalls *calls = nullptr;
-    // Before a screen reader first reads the control, which is when it looks for the mark.
-    if (message == WM_GETOBJECT && (what & kUnmarkedLiveRegion) && (calls = accessibilityCalls())) {
-        what &= ~kUnmarkedLiveRegion;
-        SetWindowSubclass(control, answerAccessibility, kSubclassId, what);
-        markLiveRegion(control, *calls);
-    }
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)
         && (calls = accessibilityCalls())) {
         IAccessible *standard = nullptr;
@@ -281,18 +249,6 @@ void makeAccessible(HWND control, forms::ControlKind kind)
 {
     if (!SetWindowSubclass(control, answerAccessibility, kSubclassId, static_cast<DWORD_PTR>(kind)))
         throw RuntimeFailure(FailureKind::WindowOperation, "Cannot make a control readable to screen readers.");
-}
-
-void makeLiveRegion(HWND control, forms::ControlKind kind)
-{
-    if (!SetWindowSubclass(control, answerAccessibility, kSubclassId,
-                           static_cast<DWORD_PTR>(kind) | kUnmarkedLiveRegion))
-        throw RuntimeFailure(FailureKind::WindowOperation, "Cannot make a control readable to screen readers.");
-}
-
-void announceLiveRegion(HWND control)
-{
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void makeAccessibleModalBox(HWND window)

@@ -14,12 +14,6 @@ namespace jestrel
 // modal box blocks its window, it reads as unavailable and refuses its default action.
 void makeAccessible(HWND control, forms::ControlKind kind);
 
-// The same for a control that is also a polite live region, whose changes a screen reader reads
-// without the focus on it: each one that announceLiveRegion tells it of. The mark costs nothing
-// until a screen reader first reads the control.
-void makeLiveRegion(HWND control, forms::ControlKind kind);
-void announceLiveRegion(HWND control);
-
 // Has a modal box's window read as a dialog, as a dialog-class window does.
 void makeAccessibleModalBox(HWND window);
 

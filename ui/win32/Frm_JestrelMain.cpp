@@ -8,8 +8,8 @@
 #include "platform/win32/Startup.h"
 #include "platform/win32/WindowOperations.h"
 #include "sayings/SayingDraw.h"
-#include "ui/win32/AccessibleControl.h"
 #include "ui/win32/ControlIds.h"
+#include "ui/win32/LiveRegion.h"
 #include "ui/win32/SayingLabel.h"
 #include "ui/win32/ToolTips.h"
 #include "ui/win32/frmAbout.h"
@@ -65,7 +65,7 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_ACCEPTFILES, nullptr, mainMenu(MnuHelp));
     Btn_ThatWuzJestrel = control("Btn_ThatWuzJestrel");
     Lbl_Jestrel = control("Lbl_Jestrel");
-    makeLiveRegion(Lbl_Jestrel, forms::ControlKind::Label);
+    makeLiveRegion(Lbl_Jestrel);
     Picture1 = control("Picture1");
     MnuSaying = sayingMenu();
     addControlKeyCommand(forms::kCopySaying.key, kCopySayingCommandId);

@@ -16,8 +16,6 @@
 #include <thread>
 #include <vector>
 
-using namespace Qt::StringLiterals;
-
 namespace jestrel
 {
 
@@ -64,10 +62,8 @@ std::vector<std::uint32_t> values(xcb_connection_t *connection, xcb_window_t win
                                   xcb_atom_t type)
 {
     constexpr std::uint32_t kMaxValues = 1024;
-    const XReply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection, xcb_get_property(connection, false, window, property, type, 0, kMaxValues),
-                               nullptr),
-        &std::free);
+    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, false, window, property, type, 0, kMaxValues);
+    const XReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr), &std::free);
     if (!reply || reply->type != type || reply->format != 32)
         return {};
     const auto *first = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
@@ -82,8 +78,7 @@ std::optional<QMargins> frameExtents(xcb_connection_t *connection, const QWidget
     if (frame.size() != 4)
         return std::nullopt;
     // Left, right, top, bottom, in the display's pixels.
-    const qreal ratio = window.devicePixelRatioF();
-    const auto scaled = [ratio](std::uint32_t pixels) { return qRound(pixels / ratio); };
+    const auto scaled = [&window](std::uint32_t pixels) { return qRound(pixels / window.devicePixelRatioF()); };
     return QMargins(scaled(frame[0]), scaled(frame[2]), scaled(frame[1]), scaled(frame[3]));
 }
 
@@ -100,11 +95,8 @@ QMargins frameAround(const QWidget &window)
 class Watch final : public QObject, public QAbstractNativeEventFilter
 {
 public:
-    static constexpr QStringView kName = u"jestrel-frame-watch";
-
     Watch(QWidget &window, QRect placed, bool told) : QObject(&window), m_window(window), m_placed(placed), m_told(told)
     {
-        setObjectName(kName.toString());
         window.installEventFilter(this);
         if (told)
             QCoreApplication::instance()->installNativeEventFilter(this);
@@ -118,9 +110,8 @@ public:
     {
         const auto *notice = static_cast<const xcb_property_notify_event_t *>(event);
         xcb_connection_t *connection = x11Connection();
-        if (m_framed || type != "xcb_generic_event_t" || !connection
-            || (notice->response_type & 0x7F) != XCB_PROPERTY_NOTIFY || notice->state != XCB_PROPERTY_NEW_VALUE
-            || notice->atom != atoms(connection)[FrameExtents]
+        if (m_framed || type != "xcb_generic_event_t" || (notice->response_type & 0x7F) != XCB_PROPERTY_NOTIFY
+            || notice->state != XCB_PROPERTY_NEW_VALUE || notice->atom != atoms(connection)[FrameExtents]
             || notice->window != static_cast<xcb_window_t>(m_window.winId()))
             return false;
         if (const std::optional<QMargins> frame = frameExtents(connection, m_window))
@@ -212,7 +203,8 @@ void FrameWatch::place(QPoint corner)
 
 void FrameWatch::watch(QWidget &window, QRect placed, bool told)
 {
-    if (!window.findChild<QObject *>(Watch::kName.toString(), Qt::FindDirectChildrenOnly))
+    if (std::ranges::none_of(window.children(),
+                             [](const QObject *child) { return dynamic_cast<const Watch *>(child); }))
         new Watch(window, placed, told);
 }
 

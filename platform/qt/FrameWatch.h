@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMargins>
 #include <QRect>
 
 #include <optional>

@@ -68,9 +68,8 @@ void passHeldMessagesOn()
 {
     HeldMessages &held = heldBack();
     qInstallMessageHandler(held.passOnTo);
-    for (const HeldMessage &message : held.messages)
-        held.passOnTo(message.type, QMessageLogContext(message.file, message.line, message.function, message.category),
-                      message.text);
+    for (const HeldMessage &said : held.messages)
+        held.passOnTo(said.type, QMessageLogContext(said.file, said.line, said.function, said.category), said.text);
     held.messages.clear();
 }
 

@@ -2,32 +2,36 @@
 
 #include "platform/WindowOperations.h"
 #include "platform/qt/FrameWatch.h"
+#include "platform/qt/PrimaryScreen.h"
+#include "platform/qt/Twips.h"
 
-#include <QRect>
-
-#include <optional>
-
-class QWidget;
+#include <QWidget>
 
 namespace jestrel
 {
 
-// A top-level widget's window operations, its frame as its FrameWatch, made for these, has it.
+// A top-level widget's window operations, its frame as its FrameWatch has it.
 class QtWindow final : public WindowOperations
 {
 public:
-    explicit QtWindow(QWidget &window) : m_window(window), m_frame(window) { }
+    explicit QtWindow(QWidget &window) : m_window(window), m_screen(primaryScreenGeometry()), m_frame(window) { }
 
-    TwipsSize screenSize() override;
-    TwipsSize outerSize() override;
-    void move(int left, int top) override;
+    TwipsSize screenSize() override { return inTwips(m_screen.size()); }
+    TwipsSize outerSize() override { return inTwips(m_window.size().grownBy(m_frame.frame().value_or(QMargins()))); }
+    void move(int left, int top) override
+    {
+        m_frame.place(m_screen.topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top)));
+    }
 
 private:
-    // Where the primary screen stands; asked for once, as X may need a round trip to say.
-    QRect screen();
+    static TwipsSize inTwips(QSize pixels)
+    {
+        return { twips::fromPixels(pixels.width()), twips::fromPixels(pixels.height()) };
+    }
 
     QWidget &m_window;
-    std::optional<QRect> m_screen;
+    // Where the primary screen stands, asked for once, as X may need a round trip to say.
+    QRect m_screen;
     FrameWatch m_frame;
 };
 

@@ -1,9 +1,11 @@
 #include "platform/CenterOnScreen.h"
+#include "platform/qt/FrameWatch.h"
 #include "platform/qt/WindowOperations.h"
 #include "support/QtPrinting.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -23,6 +25,17 @@ TEST(CenterOnScreen, CentresOnThePrimaryScreenWhereverItStands)
     CenterOnScreen(operations);
     // (2560 - 300) / 2 and (1440 - 120) / 2 pixels from the primary screen's corner.
     EXPECT_EQ(window.frameGeometry(), QRect(-2560 + 1130, -360 + 660, 300, 120));
+}
+
+// A window that never paints, as one started minimised may not, still ends the watch for its frame,
+// and the application's event filter with it, once it has shown.
+TEST(FrameWatch, EndsAfterTheShowWithoutAPaint)
+{
+    QWidget window;
+    window.setUpdatesEnabled(false);
+    FrameWatch::watch(window, QRect(0, 0, 300, 120), true);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return window.children().isEmpty(); }, 3000));
 }
 
 } // namespace

@@ -36,7 +36,7 @@ public:
     static void watch(QWidget &window, QRect placed, bool told);
 
 private:
-    // Sets m_told.
+    // Asks the window manager before the window first shows; learns m_told on the way.
     std::optional<QMargins> ask();
 
     QWidget &m_window;

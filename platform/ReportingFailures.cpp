@@ -31,6 +31,7 @@ bool reportingFailures(const std::function<void()> &action, const std::function<
 void runHandlerReportingOnce(const std::function<void()> &handler, const std::function<void(std::string_view)> &report,
                              const std::function<void()> &end)
 {
+    // Every handler of the run passes here, and the first failure of any of them ends the run.
     static bool failed = false;
     if (failed) {
         reportingFailures(handler, [](std::string_view) {});

@@ -40,8 +40,16 @@ struct HeldMessage {
     const char *category;
     QString text;
 };
-QtMessageHandler toolkitMessages = nullptr;
-std::vector<HeldMessage> heldMessages;
+struct HeldMessages {
+    QtMessageHandler passOnTo = nullptr;
+    std::vector<HeldMessage> messages;
+};
+// The toolkit hands what it says to a plain function, so what it holds back lives for the run, here.
+HeldMessages &heldBack()
+{
+    static HeldMessages held;
+    return held;
+}
 
 // What the toolkit's window-system platforms say, by category, when they cannot reach a display.
 constexpr std::pair<std::string_view, std::string_view> kNoDisplay[] = {
@@ -58,10 +66,11 @@ bool saysThereIsNoDisplay(const HeldMessage &held)
 
 void passHeldMessagesOn()
 {
-    qInstallMessageHandler(toolkitMessages);
-    for (const HeldMessage &held : heldMessages)
-        toolkitMessages(held.type, QMessageLogContext(held.file, held.line, held.function, held.category), held.text);
-    heldMessages.clear();
+    HeldMessages &held = heldBack();
+    qInstallMessageHandler(held.passOnTo);
+    for (const HeldMessage &said : held.messages)
+        held.passOnTo(said.type, QMessageLogContext(said.file, said.line, said.function, said.category), said.text);
+    held.messages.clear();
 }
 
 // The toolkit ends the program with an abort, and a core dump, when it cannot start, after
@@ -71,10 +80,10 @@ void passHeldMessagesOn()
 void holdUntilStarted(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type != QtFatalMsg) {
-        heldMessages.push_back({ type, context.file, context.line, context.function, context.category, text });
+        heldBack().messages.push_back({ type, context.file, context.line, context.function, context.category, text });
         return;
     }
-    if (std::ranges::any_of(heldMessages, saysThereIsNoDisplay)) {
+    if (std::ranges::any_of(heldBack().messages, saysThereIsNoDisplay)) {
         std::fputs("Jestrel!: Cannot show a window: no display can be opened; start Jestrel from a desktop, where "
                    "DISPLAY or WAYLAND_DISPLAY names one.\n",
                    stderr);
@@ -91,7 +100,7 @@ void holdUntilStarted(QtMsgType type, const QMessageLogContext &context, const Q
 int runProgram(int &argc, char **argv, const Program &program)
 {
     const bool chosePlatform = preferX11OverWayland();
-    toolkitMessages = qInstallMessageHandler(holdUntilStarted);
+    heldBack().passOnTo = qInstallMessageHandler(holdUntilStarted);
     QApplication application(argc, argv);
     passHeldMessagesOn();
     if (chosePlatform)

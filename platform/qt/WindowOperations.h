@@ -1,38 +1,38 @@
 #pragma once
 
 #include "platform/WindowOperations.h"
-#include "platform/qt/FrameExtents.h"
+#include "platform/qt/FrameWatch.h"
+#include "platform/qt/PrimaryScreen.h"
+#include "platform/qt/Twips.h"
 
-#include <QMargins>
-#include <QRect>
-
-#include <optional>
-
-class QWidget;
+#include <QWidget>
 
 namespace jestrel
 {
 
-// A top-level widget's window operations. A window that has not shown yet has no frame; the
-// window manager is asked, once for each of these objects, for the one it will get.
+// A top-level widget's window operations, its frame as its FrameWatch has it.
 class QtWindow final : public WindowOperations
 {
 public:
-    explicit QtWindow(QWidget &window) : m_window(window) { }
+    explicit QtWindow(QWidget &window) : m_window(window), m_screen(primaryScreenGeometry()), m_frame(window) { }
 
-    TwipsSize screenSize() override;
-    TwipsSize outerSize() override;
-    void move(int left, int top) override;
+    TwipsSize screenSize() override { return inTwips(m_screen.size()); }
+    TwipsSize outerSize() override { return inTwips(m_window.size().grownBy(m_frame.frame().value_or(QMargins()))); }
+    void move(int left, int top) override
+    {
+        m_frame.place(m_screen.topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top)));
+    }
 
 private:
-    // Where the primary screen stands; asked for once, as X may need a round trip to say.
-    QRect screen();
-    // nullopt when the window manager would not say in time.
-    std::optional<QMargins> frame();
+    static TwipsSize inTwips(QSize pixels)
+    {
+        return { twips::fromPixels(pixels.width()), twips::fromPixels(pixels.height()) };
+    }
 
     QWidget &m_window;
-    std::optional<QRect> m_screen;
-    std::optional<FrameBeforeShowing> m_beforeShowing;
+    // Where the primary screen stands, asked for once, as X may need a round trip to say.
+    QRect m_screen;
+    FrameWatch m_frame;
 };
 
 } // namespace jestrel

@@ -11,12 +11,8 @@ namespace
 
 TEST(CentredPosition, RoundsEachDifferenceThenHalvesTowardZero)
 {
-    struct Case {
-        float screen;
-        float window;
-        std::int32_t expected;
-    };
-    const Case cases[] = {
+    // Screen, window, and the position that centres them.
+    const std::tuple<float, float, std::int32_t> cases[] = {
         { 15360, 15360, 0 }, // as wide as the screen
         { 2001, 1000, 500 }, // 1001 / 2
         { 1000, 2001, -500 }, // -1001 / 2 truncates toward zero
@@ -24,14 +20,12 @@ TEST(CentredPosition, RoundsEachDifferenceThenHalvesTowardZero)
         { 2001.5f, 1000, 501 }, // 1001.5 rounds to the even 1002
         { 9000, 12000, -1500 }, // larger than the screen overhangs both edges equally
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.screen << " - " << c.window);
-        const WindowPosition across = centredPosition(c.screen, 100, c.window, 100);
-        const WindowPosition down = centredPosition(100, c.screen, 100, c.window);
-        EXPECT_EQ(across.left, c.expected);
-        EXPECT_EQ(across.top, 0);
-        EXPECT_EQ(down.top, c.expected);
-        EXPECT_EQ(down.left, 0);
+    for (const auto &[screen, window, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << screen << " - " << window);
+        const WindowPosition across = centredPosition(screen, 100, window, 100);
+        const WindowPosition down = centredPosition(100, screen, 100, window);
+        EXPECT_EQ(std::pair(across.left, across.top), std::pair(expected, 0));
+        EXPECT_EQ(std::pair(down.left, down.top), std::pair(0, expected));
     }
 }
 

@@ -1,8 +1,8 @@
 #include "ui/win32/AccessibleControl.h"
 
 #include "platform/RuntimeFailure.h"
-#include "platform/win32/MessageLoop.h"
 #include "ui/win32/LibraryCalls.h"
+#include "ui/win32/Modality.h"
 
 #include <commctrl.h>
 #include <objbase.h>

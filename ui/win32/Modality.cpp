@@ -36,21 +36,18 @@ HWND modalBoxOf(HWND owner)
     return search.found;
 }
 
-void showModal(HWND window)
-{
-    SetPropW(window, kShownModally, reinterpret_cast<HANDLE>(1));
-    EnableWindow(GetWindow(window, GW_OWNER), FALSE);
-    ShowWindow(window, SW_SHOW);
-    runMessageLoopWhile([window] { return GetPropW(window, kShownModally) != nullptr; });
-    RemovePropW(window, kShownModally);
-    EnableWindow(GetWindow(window, GW_OWNER), TRUE);
-}
-
 } // namespace
 
 void Modality::showModally(HWND window, const std::function<void()> &load)
 {
-    m_lifetime.show(load, [window] { showModal(window); });
+    m_lifetime.show(load, [window] {
+        SetPropW(window, kShownModally, reinterpret_cast<HANDLE>(1));
+        EnableWindow(GetWindow(window, GW_OWNER), FALSE);
+        ShowWindow(window, SW_SHOW);
+        runMessageLoopWhile([window] { return GetPropW(window, kShownModally) != nullptr; });
+        RemovePropW(window, kShownModally);
+        EnableWindow(GetWindow(window, GW_OWNER), TRUE);
+    });
 }
 
 std::optional<LRESULT> Modality::onMessage(HWND window, UINT message, WPARAM wParam)

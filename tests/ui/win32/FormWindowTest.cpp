@@ -62,8 +62,9 @@ TEST(FormWindow, BuildsEachWindowAsDescribed)
             SCOPED_TRACE(described.name);
             const HWND control = GetDlgItem(window->handle(), controlId(described));
             ASSERT_TRUE(control && reached.insert(control).second);
-            if (places.contains(described.name))
+            if (places.contains(described.name)) {
                 EXPECT_EQ(placeOf(window->handle(), control), places.at(described.name));
+            }
             EXPECT_EQ(IsWindowEnabled(control) != FALSE, described.enabled);
             // A picture box's text is never drawn: it names the box to screen readers.
             EXPECT_EQ(

@@ -33,28 +33,40 @@ constexpr ControlRole roleOf(ControlKind kind, bool enabled)
     return ControlRole::StaticText;
 }
 
-// A window blocked by a modal box runs none of its handlers, whichever way the user reaches them:
-// the mouse, a key, an access key, a screen reader's action or a menu command. Each front end asks
-// its toolkit whether a window is blocked where it dispatches the handlers.
-constexpr bool runsHandlers(bool blockedByModalBox)
-{
-    return !blockedByModalBox;
-}
-
 // Whether a screen reader can press the control now. A blocked one reads as unavailable.
 constexpr bool isPressable(ControlKind kind, bool enabled, bool blockedByModalBox)
 {
-    return runsHandlers(blockedByModalBox) && roleOf(kind, enabled) == ControlRole::PushButton;
+    return !blockedByModalBox && roleOf(kind, enabled) == ControlRole::PushButton;
 }
 
 // How a window shows, and what follows from it.
 enum class Showing {
     // Shown by the start-up code for the whole run; its frame's close ends the program.
     StartupWindow,
-    // Shown modally over the window that owns it. One instance serves the run: it loads, and so is
-    // centred, on its first showing only, and putting it away, by its frame's close too, only
-    // hides it, so it keeps its place. A screen reader reads it as a modal dialog.
+    // Shown modally over the window that owns it, which meanwhile runs none of its handlers,
+    // whichever way the user reaches them: the mouse, a key, an access key, a screen reader's
+    // action or a menu command. Each front end asks its toolkit whether a window is blocked where
+    // it dispatches the handlers. A screen reader reads the box as a modal dialog.
     ModalBox,
+};
+
+// A modal box's lifetime. One instance serves the run: it loads, and so is centred, on its first
+// showing only, and putting it away, by its frame's close too, only hides it, so it keeps its place.
+class ModalBoxLifetime
+{
+public:
+    // load runs inside the caller's handler, so a failing load ends the program before the box shows.
+    template<typename Load, typename ShowModally> void show(const Load &load, const ShowModally &showModally)
+    {
+        if (!m_loaded) {
+            load();
+            m_loaded = true;
+        }
+        showModally();
+    }
+
+private:
+    bool m_loaded = false;
 };
 
 struct TwipsRect {

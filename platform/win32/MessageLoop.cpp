@@ -1,6 +1,7 @@
 #include "platform/win32/MessageLoop.h"
 
 #include "platform/RuntimeFailure.h"
+#include "platform/win32/WindowMessages.h"
 
 namespace jestrel
 {
@@ -39,39 +40,17 @@ int runMessageLoop()
     return static_cast<int>(message.wParam);
 }
 
-// Marks a window whose modal showing goes on. Windows hides owned windows while their owner is
-// minimised, so being hidden does not end the showing: only hideModal() does.
-constexpr const wchar_t *kShownModally = L"Jestrel.ShownModally";
-
-void showModal(HWND window)
+void runMessageLoopWhile(const std::function<bool()> &going)
 {
-    SetPropW(window, kShownModally, reinterpret_cast<HANDLE>(1));
-    EnableWindow(GetWindow(window, GW_OWNER), FALSE);
-    ShowWindow(window, SW_SHOW);
     MSG message {};
-    while (GetPropW(window, kShownModally)) {
+    while (going()) {
         if (!nextMessage(message)) {
             // The outer loop ends the program with the same status.
             PostQuitMessage(static_cast<int>(message.wParam));
-            break;
+            return;
         }
         dispatch(message);
     }
-    RemovePropW(window, kShownModally);
-    EnableWindow(GetWindow(window, GW_OWNER), TRUE);
-}
-
-void hideModal(HWND window)
-{
-    RemovePropW(window, kShownModally);
-    // Enabled before the window hides, so that Windows activates the owner and not another program.
-    EnableWindow(GetWindow(window, GW_OWNER), TRUE);
-    ShowWindow(window, SW_HIDE);
-}
-
-bool isBlockedByModalBox(HWND window)
-{
-    return !IsWindowEnabled(GetAncestor(window, GA_ROOT));
 }
 
 } // namespace jestrel

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "forms/FormDescription.h"
 #include "platform/qt/Modality.h"
 #include "platform/qt/Startup.h"
 
@@ -12,7 +11,7 @@ namespace jestrel
 template<typename Form, typename... Arguments> auto handler(Form *form, void (Form::*method)(Arguments...))
 {
     return [form, method](Arguments... arguments) {
-        if (forms::runsHandlers(isBlockedByModalBox(*form)))
+        if (!isBlockedByModalBox(*form))
             runHandler([&] { (form->*method)(arguments...); });
     };
 }

@@ -16,11 +16,7 @@ ModalBox::ModalBox(const forms::FormDescription &form, QWidget *owner) : QDialog
 
 void ModalBox::showModally(const std::function<void()> &load)
 {
-    if (!m_loaded) {
-        load();
-        m_loaded = true;
-    }
-    exec();
+    m_lifetime.show(load, [this] { exec(); });
 }
 
 bool ModalBox::event(QEvent *event)

@@ -19,8 +19,7 @@ class ModalBox : public QDialog
 public:
     ModalBox(const forms::FormDescription &form, QWidget *owner);
 
-    // Shows the box modally and returns once it is put away. load runs on the first showing only,
-    // inside the caller's handler, so a failing load ends the program before the box shows.
+    // Shows the box modally and returns once it is put away; load runs on the first showing only.
     void showModally(const std::function<void()> &load);
 
 protected:
@@ -29,7 +28,7 @@ protected:
     void reject() override;
 
 private:
-    bool m_loaded = false;
+    forms::ModalBoxLifetime m_lifetime;
 };
 
 } // namespace jestrel

@@ -1,8 +1,8 @@
 #include "ui/win32/AccessibleControl.h"
 
 #include "platform/RuntimeFailure.h"
-#include "platform/win32/MessageLoop.h"
 #include "ui/win32/LibraryCalls.h"
+#include "ui/win32/Modality.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -86,21 +86,11 @@ public:
     {
         if (!isSelf(child))
             return m_standard->get_accRole(child, role);
+        // In the order of forms::ControlRole.
+        constexpr LONG kRoles[] { ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_GRAPHIC, ROLE_SYSTEM_STATICTEXT,
+                                  ROLE_SYSTEM_DIALOG };
         role->vt = VT_I4;
-        switch (currentRole()) {
-        case forms::ControlRole::PushButton:
-            role->lVal = ROLE_SYSTEM_PUSHBUTTON;
-            break;
-        case forms::ControlRole::Graphic:
-            role->lVal = ROLE_SYSTEM_GRAPHIC;
-            break;
-        case forms::ControlRole::StaticText:
-            role->lVal = ROLE_SYSTEM_STATICTEXT;
-            break;
-        case forms::ControlRole::Dialog:
-            role->lVal = ROLE_SYSTEM_DIALOG;
-            break;
-        }
+        role->lVal = kRoles[static_cast<int>(currentRole())];
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override

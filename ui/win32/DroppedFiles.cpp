@@ -1,5 +1,6 @@
 #include "ui/win32/DroppedFiles.h"
 
+#include "platform/WideText.h"
 #include "ui/win32/LibraryCalls.h"
 
 #include <shellapi.h>
@@ -31,18 +32,19 @@ const DropCalls &dropCalls()
 
 } // namespace
 
-std::vector<std::wstring> droppedFiles(HDROP drop)
+std::vector<std::string> droppedFiles(HDROP drop)
 {
     const DropCalls &calls = dropCalls();
-    std::vector<std::wstring> files;
+    std::vector<std::string> files;
     // Windows always has them; without them nothing can be read of a drop.
     if (!calls.queryFile || !calls.finish)
         return files;
     constexpr UINT kCount = 0xFFFFFFFF;
     const UINT count = calls.queryFile(drop, kCount, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        std::wstring &file = files.emplace_back(calls.queryFile(drop, i, nullptr, 0) + 1, L'\0');
+        std::wstring file(calls.queryFile(drop, i, nullptr, 0) + 1, L'\0');
         file.resize(calls.queryFile(drop, i, file.data(), static_cast<UINT>(file.size())));
+        files.push_back(toUtf8(file));
     }
     calls.finish(drop);
     return files;

@@ -7,7 +7,8 @@
 namespace jestrel
 {
 
-// The files dropped, as WM_DROPFILES gives the drop; the drop is finished, so its handle is gone.
-std::vector<std::wstring> droppedFiles(HDROP drop);
+// The UTF-8 paths of the files dropped, as WM_DROPFILES gives the drop; the drop is finished, so
+// its handle is gone.
+std::vector<std::string> droppedFiles(HDROP drop);
 
 } // namespace jestrel

@@ -2,18 +2,16 @@
 
 #include "platform/RuntimeFailure.h"
 #include "platform/WideText.h"
-#include "platform/win32/MessageLoop.h"
 #include "platform/win32/Startup.h"
 #include "platform/win32/Twips.h"
 #include "ui/win32/AccessibleControl.h"
 #include "ui/win32/ControlFont.h"
 #include "ui/win32/ControlIds.h"
 #include "ui/win32/DroppedFiles.h"
+#include "ui/win32/PictureBox.h"
 #include "ui/win32/ProgramIcon.h"
 #include "ui/win32/SayingLabel.h"
 
-#include <algorithm>
-#include <commctrl.h>
 #include <string>
 #include <vector>
 
@@ -23,14 +21,8 @@ namespace jestrel
 namespace
 {
 
-// Posted to a window blocked by a modal box that has just been activated, or whose box has just
-// shown: the box takes the activation.
-constexpr UINT kActivateModalBoxMessage = WM_APP + 0x102;
-
 // The icon group the resource script gives the executable.
 constexpr WORD kProgramIconResource = 1;
-// The bullseye's side at 96 pixels per inch.
-constexpr int kPictureSide = 32;
 
 struct NativeControl {
     const wchar_t *className;
@@ -80,45 +72,9 @@ bool isHandlerMessage(UINT message)
         || message == kDropFileMessage;
 }
 
-// The shown modal box that owner has, if any.
-HWND modalBoxOf(HWND owner)
-{
-    struct Search {
-        HWND owner;
-        HWND found = nullptr;
-    } search { owner };
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM parameter) CALLBACK -> BOOL {
-            auto &wanted = *reinterpret_cast<Search *>(parameter);
-            if (GetWindow(window, GW_OWNER) == wanted.owner && IsWindowVisible(window) && IsWindowEnabled(window))
-                wanted.found = window;
-            return wanted.found ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-LRESULT CALLBACK keyPressProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    switch (message) {
-    case WM_GETDLGCODE:
-        // Without this the dialog keyboard handling would take letters as access keys.
-        return DefSubclassProc(button, message, wParam, lParam) | DLGC_WANTCHARS;
-    case WM_CHAR:
-        SendMessageW(GetParent(button), kKeyPressMessage, static_cast<WPARAM>(GetDlgCtrlID(button)),
-                     static_cast<LPARAM>(wParam));
-        return 0;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(button, keyPressProcedure, 0);
-        break;
-    }
-    return DefSubclassProc(button, message, wParam, lParam);
-}
-
 } // namespace
 
-FormWindow::FormWindow(const forms::FormDescription &form) : m_form(form) { }
+FormWindow::FormWindow(const forms::FormDescription &form) : m_form(form), m_keys(form), m_modality(form) { }
 
 FormWindow::~FormWindow()
 {
@@ -143,23 +99,9 @@ void FormWindow::create(DWORD style, DWORD extendedStyle, HWND owner, HMENU menu
         makeAccessibleModalBox(m_window);
 }
 
-void FormWindow::showModally(const std::function<void()> &load)
-{
-    if (!m_loaded) {
-        load();
-        m_loaded = true;
-    }
-    showModal(m_window);
-}
-
 HWND FormWindow::control(std::string_view name) const
 {
     return GetDlgItem(m_window, controlId(m_form.control(name)));
-}
-
-void FormWindow::addControlKeyCommand(char key, int commandId)
-{
-    m_controlKeyCommands.push_back({ static_cast<WPARAM>(key), commandId });
 }
 
 void FormWindow::createControls()
@@ -180,9 +122,8 @@ void FormWindow::createControls()
     }
     if (const HWND button = defaultButton())
         SendMessageW(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
-    if (!m_form.keyPressButton.empty() && !SetWindowSubclass(control(m_form.keyPressButton), keyPressProcedure, 0, 0))
-        throw RuntimeFailure(FailureKind::WindowOperation,
-                             "Cannot watch the keys of " + std::string(m_form.keyPressButton) + ".");
+    if (!m_form.keyPressButton.empty())
+        watchKeyPresses(control(m_form.keyPressButton), m_form.keyPressButton);
 }
 
 void FormWindow::layOut(UINT dpi, const RECT *suggestedOuter)
@@ -197,7 +138,7 @@ void FormWindow::layOut(UINT dpi, const RECT *suggestedOuter)
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.fontFor(labelText(window))), TRUE);
     }
     m_fonts = std::move(fonts);
-    m_picture = programIcon(MulDiv(kPictureSide, static_cast<int>(dpi), 96));
+    m_picture = pictureFor(dpi);
     m_smallIcon = programIcon(GetSystemMetricsForDpi(SM_CXSMICON, dpi));
     SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
 
@@ -220,99 +161,33 @@ void FormWindow::setCaption(HWND control, const std::wstring &caption)
     InvalidateRect(control, nullptr, TRUE);
 }
 
-void FormWindow::drawPicture(const DRAWITEMSTRUCT &item) const
-{
-    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_3DFACE));
-    // Centred on whole pixels, in colour even in a disabled box.
-    const int side = MulDiv(kPictureSide, static_cast<int>(twips::dpiOf(m_window)), 96);
-    const int left = item.rcItem.left + (item.rcItem.right - item.rcItem.left - side) / 2;
-    const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - side) / 2;
-    DrawIconEx(item.hDC, left, top, m_picture.get(), side, side, 0, nullptr, DI_NORMAL);
-    if (item.itemState & ODS_FOCUS) {
-        RECT mark = item.rcItem;
-        InflateRect(&mark, -1, -1);
-        DrawFocusRect(item.hDC, &mark);
-    }
-}
-
 HWND FormWindow::defaultButton() const
 {
     return m_form.defaultButton.empty() ? nullptr : control(m_form.defaultButton);
 }
 
-std::vector<HWND> FormWindow::tabStops() const
-{
-    std::vector<HWND> stops;
-    for (const forms::ControlDescription *description : m_form.tabOrder()) {
-        const HWND window = control(description->name);
-        if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP) && IsWindowEnabled(window) && IsWindowVisible(window))
-            stops.push_back(window);
-    }
-    return stops;
-}
-
-bool FormWindow::previewKey(const MSG &key)
-{
-    constexpr LPARAM kPreviousKeyStateDown = 1 << 30;
-    const bool down = key.message == WM_KEYDOWN || key.message == WM_SYSKEYDOWN;
-    if (down && !m_form.takesRepeatedKeys && (key.lParam & kPreviousKeyStateDown) != 0)
-        return true;
-    const auto isDown = [](int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; };
-    if (key.message == WM_KEYDOWN && isDown(VK_CONTROL) && !isDown(VK_MENU)) {
-        const auto command = std::ranges::find(m_controlKeyCommands, key.wParam, &ControlKeyCommand::key);
-        if (command != m_controlKeyCommands.end()) {
-            handleMessage(WM_COMMAND, MAKEWPARAM(command->commandId, 1), 0);
-            return true;
-        }
-    }
-    if (key.message == WM_KEYDOWN && key.wParam == VK_RETURN) {
-        // The dialog keyboard handling would press the default button instead of a focused picture
-        // box, which is no push button to it.
-        const HWND focus = GetFocus();
-        const auto described = std::ranges::find_if(m_form.controls, [&](const forms::ControlDescription &control) {
-            return control.kind == forms::ControlKind::PictureBox && this->control(control.name) == focus;
-        });
-        if (described == m_form.controls.end())
-            return false;
-        handleMessage(WM_COMMAND, MAKEWPARAM(controlId(*described), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
-        return true;
-    }
-    if (key.message != WM_KEYDOWN || key.wParam != VK_TAB)
-        return false;
-    // The dialog keyboard handling would move the focus in the order the controls were made.
-    const std::vector<HWND> stops = tabStops();
-    if (stops.empty())
-        return true;
-    const bool backwards = isDown(VK_SHIFT);
-    const auto focus = std::ranges::find(stops, GetFocus());
-    std::size_t next = 0;
-    if (focus != stops.end())
-        next = (static_cast<std::size_t>(focus - stops.begin()) + (backwards ? stops.size() - 1 : 1)) % stops.size();
-    SetFocus(stops[next]);
-    return true;
-}
-
 LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // A previewed key is taken, so that the dialog keyboard handling cannot press a button with it.
-    if (isHandlerMessage(message) && !forms::runsHandlers(isBlockedByModalBox(m_window)))
+    if (isHandlerMessage(message) && isBlockedByModalBox(m_window))
         return message == kPreviewKeyMessage ? TRUE : 0;
     if (const std::optional<LRESULT> result = onMessage(message, wParam, lParam))
         return *result;
+    if (const std::optional<LRESULT> result = m_modality.onMessage(m_window, message, wParam))
+        return *result;
     switch (message) {
     case WM_DRAWITEM:
-        drawPicture(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        drawPictureBox(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam), m_picture.get(), twips::dpiOf(m_window));
         return TRUE;
     case WM_DPICHANGED:
         layOut(LOWORD(wParam), reinterpret_cast<const RECT *>(lParam));
         return 0;
     case kPreviewKeyMessage:
-        return previewKey(*reinterpret_cast<const MSG *>(lParam));
+        return m_keys.take(m_window, *reinterpret_cast<const MSG *>(lParam),
+                           [this](WPARAM command, LPARAM control) { handleMessage(WM_COMMAND, command, control); });
     case WM_DROPFILES: {
         // Finished whether taken or not. Windows cannot show a drop refused before it is made.
-        std::vector<std::string> paths;
-        for (const std::wstring &file : droppedFiles(reinterpret_cast<HDROP>(wParam)))
-            paths.push_back(toUtf8(file));
+        std::vector<std::string> paths = droppedFiles(reinterpret_cast<HDROP>(wParam));
         handleMessage(kDropFileMessage, 0, reinterpret_cast<LPARAM>(&paths));
         return 0;
     }
@@ -328,43 +203,6 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                                  reinterpret_cast<LPARAM>(button));
         }
         break;
-    case WM_CLOSE:
-        // The frame's close puts a modal box away, so the one instance, and its place, lives on.
-        if (m_form.showing == forms::Showing::ModalBox) {
-            hideModal(m_window);
-            return 0;
-        }
-        break;
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            // Given back at the next activation, as a dialog does.
-            if (const HWND focus = GetFocus(); focus && IsChild(m_window, focus))
-                m_lastFocus = focus;
-        } else if (isBlockedByModalBox(m_window)) {
-            // Restored from the taskbar, a blocked window would otherwise hold the keyboard focus.
-            PostMessageW(m_window, kActivateModalBoxMessage, 0, 0);
-            return 0;
-        }
-        break;
-    case WM_SHOWWINDOW:
-        // A box shown again with its owner, as the owner is restored, takes the activation back.
-        if (wParam && m_form.showing == forms::Showing::ModalBox)
-            PostMessageW(GetWindow(m_window, GW_OWNER), kActivateModalBoxMessage, 0, 0);
-        break;
-    case kActivateModalBoxMessage:
-        // As Windows hands the activation to the dialog that a disabled window owns.
-        if (const HWND box = modalBoxOf(m_window); box && GetActiveWindow() == m_window)
-            SetActiveWindow(box);
-        return 0;
-    case WM_SETFOCUS: {
-        const std::vector<HWND> stops = tabStops();
-        const auto kept = std::ranges::find(stops, m_lastFocus);
-        if (kept != stops.end() || !stops.empty()) {
-            SetFocus(kept != stops.end() ? *kept : stops.front());
-            return 0;
-        }
-        break;
-    }
     }
     return DefWindowProcW(m_window, message, wParam, lParam);
 }

@@ -25,11 +25,6 @@ namespace jestrel
 namespace
 {
 
-// Posted as the window is made, so taken once it shows. Then the first saying is announced, after
-// the window; and the tooltips are made, which nothing needs before and which under Wine cost the
-// first showing several milliseconds.
-constexpr UINT kShownMessage = WM_APP;
-
 // The menu bar: Help, holding About. It goes with the window it is given to.
 HMENU mainMenu(HMENU &help)
 {
@@ -86,6 +81,8 @@ std::optional<LRESULT> Frm_JestrelMain::onMessage(UINT message, WPARAM wParam, L
             Form_DragDrop(*file);
         return 0;
     case kShownMessage:
+        // The first saying is announced after the window; and the tooltips are made, which nothing
+        // needs before and which under Wine cost the first showing several milliseconds.
         m_announcement.windowPresented();
         m_toolTips = std::make_unique<ToolTips>(handle());
         m_toolTips->add(Picture1, toWide(forms::mainForm().control("Picture1").toolTip));

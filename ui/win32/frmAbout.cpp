@@ -2,7 +2,6 @@
 
 #include "forms/AboutForm.h"
 #include "platform/CenterOnScreen.h"
-#include "platform/win32/MessageLoop.h"
 #include "platform/win32/WindowOperations.h"
 
 namespace jestrel
@@ -14,6 +13,7 @@ frmAbout::frmAbout(ProgramLauncher &launcher, HWND mainWindow) : FormWindow(form
     create(WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, mainWindow, nullptr);
     PIC_Icon = control("PIC_Icon");
     BTN_OK = control("BTN_OK");
+    setGotFocusHandler([this] { Form_GotFocus(); });
 }
 
 void frmAbout::showModal()
@@ -38,10 +38,6 @@ std::optional<LRESULT> frmAbout::onMessage(UINT message, WPARAM wParam, LPARAM l
         if (GetDlgItem(handle(), static_cast<int>(wParam)) != BTN_OK)
             return std::nullopt;
         BTN_OK_KeyPress(static_cast<int>(lParam));
-        return 0;
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE)
-            Form_GotFocus();
         return 0;
     }
     return std::nullopt;

@@ -8,21 +8,7 @@ import sys
 import time
 
 import pyatspi
-
-
-def fail(why):
-    print(f"FAIL: {why}", file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, condition, seconds=10):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = condition()
-        if found:
-            return found
-        time.sleep(0.05)
-    fail(f"no {what} within {seconds} s")
+from waiting import fail, wait_for
 
 
 def application():

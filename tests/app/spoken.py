@@ -14,25 +14,11 @@ import threading
 import time
 
 import pyatspi
+from waiting import fail, wait_for
 
 work = os.getcwd()
 log = os.path.join(work, "orca.log")
 processes = []
-
-
-def fail(why):
-    print(f"FAIL: {why}", file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, condition, seconds=10):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = condition()
-        if found:
-            return found
-        time.sleep(0.1)
-    fail(f"no {what() if callable(what) else what} within {seconds} s")
 
 
 def start(*command, **environment):

@@ -13,7 +13,6 @@ namespace jestrel
 namespace
 {
 
-constexpr int kIconSide = 32;
 constexpr std::size_t kRingCount = kBullseyeRings.size();
 
 using Radii = std::array<double, kRingCount>;

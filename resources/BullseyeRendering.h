@@ -8,6 +8,9 @@
 namespace jestrel
 {
 
+// The icon file's side, in pixels, which the ring table is drawn to.
+inline constexpr int kIconSide = 32;
+
 // The sizes, in pixels, the desktop gets the bullseye in besides the scalable drawing.
 inline constexpr std::array<int, 8> kBullseyeSizes { 16, 22, 24, 32, 48, 64, 128, 256 };
 

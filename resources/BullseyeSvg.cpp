@@ -14,8 +14,6 @@ namespace jestrel
 namespace
 {
 
-constexpr int kIconSide = 32;
-
 std::string number(double value)
 {
     std::array<char, 32> text {};

@@ -1,6 +1,6 @@
 #include "resources/BullseyeIcon.h"
 #include "resources/BullseyeRendering.h"
-#include "resources/IconDecoder.h"
+#include "support/IconPixels.h"
 
 #include <QFile>
 #include <QImage>
@@ -60,7 +60,7 @@ TEST(InstalledIcons, AreSharpAndTransparentOutsideTheRim)
 
 TEST(InstalledIcons, ThirtyTwoPixelsAreTheIconFileImage)
 {
-    EXPECT_EQ(pixelsOf(installedPng(32)), decodeIco(bullseyeIco()).argb);
+    EXPECT_EQ(pixelsOf(installedPng(32)), test::iconPixels(bullseyeIco()));
 }
 
 TEST(InstalledIcons, AreTheProgramsOwnDrawings)

@@ -1,6 +1,6 @@
 #include "resources/BullseyeRendering.h"
 #include "resources/BullseyeIcon.h"
-#include "resources/IconDecoder.h"
+#include "support/IconPixels.h"
 
 #include <cmath>
 #include <cstdint>
@@ -22,7 +22,7 @@ constexpr std::uint32_t kYellow = 0xFFFFFF00;
 
 TEST(RenderBullseye, At32PixelsIsTheIconFileImage)
 {
-    EXPECT_EQ(renderBullseye(32), decodeIco(bullseyeIco()).argb);
+    EXPECT_EQ(renderBullseye(32), test::iconPixels(bullseyeIco()));
 }
 
 // Walking from the centre to the right edge crosses every ring; each run is one ring's width.
@@ -122,7 +122,7 @@ TEST(BullseyeSvg, PaintsTheIconsPictureAt32Units)
                 painted[i] = c.argb;
         }
     }
-    EXPECT_EQ(painted, decodeIco(bullseyeIco()).argb);
+    EXPECT_EQ(painted, test::iconPixels(bullseyeIco()));
 }
 
 } // namespace

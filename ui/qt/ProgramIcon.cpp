@@ -1,9 +1,7 @@
 #include "ui/qt/ProgramIcon.h"
 
 #include "platform/qt/Startup.h"
-#include "resources/BullseyeIcon.h"
 #include "resources/BullseyeRendering.h"
-#include "resources/IconDecoder.h"
 
 #include <QIconEngine>
 #include <QPainter>
@@ -16,26 +14,14 @@ namespace jestrel
 namespace
 {
 
-constexpr int kIconFileSide = 32;
 constexpr int kLargestTitleBarSide = 64;
 
-// A copy of the pixels, which go with the caller.
-QImage imageOf(const std::vector<std::uint32_t> &argb, int width, int height)
-{
-    return QImage(reinterpret_cast<const uchar *>(argb.data()), width, height, QImage::Format_ARGB32).copy();
-}
-
-// The bullseye side pixels wide: the icon file's own image at its size, drawn from the rings at any other.
+// The bullseye side pixels wide, drawn from its rings; at 32 pixels that is the icon file's own image.
 QImage bullseyeImage(int side)
 {
-    if (side != kIconFileSide)
-        return imageOf(renderBullseye(side), side, side);
-    // Decoded once. An image, unlike a pixmap, may outlive the toolkit.
-    static const QImage iconFileImage = [] {
-        const DecodedIcon icon = decodeIco(bullseyeIco());
-        return imageOf(icon.argb, icon.width, icon.height);
-    }();
-    return iconFileImage;
+    const std::vector<std::uint32_t> argb = renderBullseye(side);
+    // A copy of the pixels, which go with the vector.
+    return QImage(reinterpret_cast<const uchar *>(argb.data()), side, side, QImage::Format_ARGB32).copy();
 }
 
 class BullseyeIconEngine final : public QIconEngine
@@ -76,7 +62,7 @@ public:
 
 QImage programImage(qreal devicePixelRatio)
 {
-    QImage image = bullseyeImage(static_cast<int>(std::lround(kIconFileSide * devicePixelRatio)));
+    QImage image = bullseyeImage(static_cast<int>(std::lround(kIconSide * devicePixelRatio)));
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }

@@ -7,7 +7,7 @@ namespace jestrel
 {
 
 // The bullseye for a picture box, 32 × 32 in the window's coordinates, in the display's own pixels:
-// at a scale of 1 the icon file's image itself, at any other scale drawn from the rings.
+// drawn from the rings, which at a scale of 1 give the icon file's image pixel for pixel.
 QImage programImage(qreal devicePixelRatio);
 
 // The windows' icon: the icon file's image at 32 pixels, and the same rings drawn at whatever other

@@ -49,15 +49,8 @@ std::optional<int> answer(const jestrel::CommandLine &line, const std::string &p
 
 jestrel::CommandLine parse(std::span<char *const> arguments)
 {
-    const std::vector<std::string> strings(arguments.begin(), arguments.end());
-    return jestrel::parseCommandLine(strings, jestrel::OptionStyle::Posix);
-}
-
-// How many of the arguments the toolkit is handed.
-std::size_t toolkitArgumentCount(std::span<char *const> arguments)
-{
-    const std::vector<std::string> strings(arguments.begin(), arguments.end());
-    return jestrel::toolkitArguments(strings).size();
+    return jestrel::parseCommandLine(std::vector<std::string>(arguments.begin(), arguments.end()),
+                                     jestrel::OptionStyle::Posix);
 }
 
 } // namespace
@@ -74,7 +67,8 @@ int main(int argc, char **argv)
     }
     // The toolkit would take its options from anywhere in the line; it is handed none after "--",
     // in a line of its own that ends as every argv does.
-    const std::size_t toolkitMayTake = toolkitArgumentCount(arguments);
+    const std::size_t toolkitMayTake
+        = jestrel::toolkitArguments(std::vector<std::string>(arguments.begin(), arguments.end())).size();
     const std::span<char *const> afterToolkits = arguments.subspan(toolkitMayTake);
     std::vector<char *> toolkitArgv(argv, argv + 1 + toolkitMayTake);
     int toolkitArgc = static_cast<int>(toolkitArgv.size());

@@ -22,15 +22,9 @@ enum class ControlRole { PushButton, Graphic, StaticText, Dialog };
 // is only a picture.
 constexpr ControlRole roleOf(ControlKind kind, bool enabled)
 {
-    switch (kind) {
-    case ControlKind::PictureBox:
-        return enabled ? ControlRole::PushButton : ControlRole::Graphic;
-    case ControlKind::Label:
+    if (kind == ControlKind::Label)
         return ControlRole::StaticText;
-    case ControlKind::PushButton:
-        return ControlRole::PushButton;
-    }
-    return ControlRole::StaticText;
+    return kind == ControlKind::PictureBox && !enabled ? ControlRole::Graphic : ControlRole::PushButton;
 }
 
 // Whether a screen reader can press the control now. A blocked one reads as unavailable.

@@ -28,9 +28,7 @@ std::int32_t halfOfRounded(float screen, float window)
 
 WindowPosition centredPosition(float screenWidth, float screenHeight, float windowWidth, float windowHeight)
 {
-    const std::int32_t top = halfOfRounded(screenHeight, windowHeight);
-    const std::int32_t left = halfOfRounded(screenWidth, windowWidth);
-    return { left, top };
+    return { halfOfRounded(screenWidth, windowWidth), halfOfRounded(screenHeight, windowHeight) };
 }
 
 void CenterOnScreen(WindowOperations &window)

@@ -24,8 +24,6 @@ public:
     // Fills the front of buffer; 0 at end of file.
     std::size_t read(std::span<char> buffer);
 
-    const std::string &path() const { return m_path; }
-
 private:
     std::string m_path;
     // A file descriptor on POSIX, a HANDLE on Windows.

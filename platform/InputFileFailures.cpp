@@ -5,38 +5,12 @@
 namespace jestrel
 {
 
-namespace
-{
-
-std::string whereLookedFor(const std::string &path)
-{
-    const std::string folder = absoluteFolder(path);
-    return folder.empty() ? std::string() : " in " + folder;
-}
-
-std::string_view describe(SpecialFile kind)
-{
-    switch (kind) {
-    case SpecialFile::Folder:
-        return "a folder";
-    case SpecialFile::Pipe:
-        return "a pipe";
-    case SpecialFile::Device:
-        return "a device";
-    case SpecialFile::Socket:
-        return "a socket";
-    case SpecialFile::Other:
-        break;
-    }
-    return "something other than a file";
-}
-
-} // namespace
-
 RuntimeFailure missingFileFailure(const std::string &path)
 {
+    const std::string folder = absoluteFolder(path);
     return RuntimeFailure(FailureKind::FileNotFound,
-                          "Cannot open " + path + ": there is no such file" + whereLookedFor(path) + ".");
+                          "Cannot open " + path + ": there is no such file" + (folder.empty() ? "" : " in " + folder)
+                              + ".");
 }
 
 RuntimeFailure openFailure(const std::string &path, std::string_view cause)
@@ -51,8 +25,12 @@ RuntimeFailure readFailure(const std::string &path, std::string_view cause)
 
 RuntimeFailure notATextFileFailure(const std::string &path, SpecialFile kind)
 {
+    // In the order of SpecialFile.
+    constexpr std::string_view kWhatItIs[] { "a folder", "a pipe", "a device", "a socket",
+                                             "something other than a file" };
     return RuntimeFailure(FailureKind::FileNotReadable,
-                          "Cannot read " + path + ": it is " + std::string(describe(kind)) + ", not a text file.");
+                          "Cannot read " + path + ": it is " + std::string(kWhatItIs[static_cast<int>(kind)])
+                              + ", not a text file.");
 }
 
 } // namespace jestrel

@@ -9,12 +9,7 @@ RuntimeFailure::RuntimeFailure(FailureKind kind, const std::string &message) : s
 
 RuntimeFailure RuntimeFailure::atLine(FailureKind kind, std::string_view file, int line, std::string_view fault)
 {
-    std::string message(file);
-    message += ", line ";
-    message += std::to_string(line);
-    message += ": ";
-    message += fault;
-    return RuntimeFailure(kind, message);
+    return RuntimeFailure(kind, std::string(file) + ", line " + std::to_string(line) + ": " + std::string(fault));
 }
 
 } // namespace jestrel

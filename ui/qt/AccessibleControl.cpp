@@ -18,17 +18,10 @@ constexpr const char *kModalBoxProperty = "jestrelModalBox";
 
 QAccessible::Role toolkitRole(forms::ControlRole role)
 {
-    switch (role) {
-    case forms::ControlRole::PushButton:
-        return QAccessible::Button;
-    case forms::ControlRole::Graphic:
-        return QAccessible::Graphic;
-    case forms::ControlRole::StaticText:
-        return QAccessible::StaticText;
-    case forms::ControlRole::Dialog:
-        return QAccessible::Dialog;
-    }
-    return QAccessible::NoRole;
+    // In the order of forms::ControlRole.
+    constexpr QAccessible::Role kRoles[] { QAccessible::Button, QAccessible::Graphic, QAccessible::StaticText,
+                                           QAccessible::Dialog };
+    return kRoles[static_cast<int>(role)];
 }
 
 class AccessibleControl final : public QAccessibleWidget

@@ -44,10 +44,8 @@ QString installedFamily()
     const QString described = QString::fromUtf8(forms::kControlFont.family);
     if (isInstalled(described))
         return described;
-    for (const QString &family : kStandIns) {
-        if (isInstalled(family))
-            return family;
-    }
+    if (const auto standIn = std::ranges::find_if(kStandIns, isInstalled); standIn != kStandIns.end())
+        return *standIn;
     // A system with none of them, such as a desktop with CJK and Thai fonts only, gets the family
     // fontconfig matches to a bold sans-serif, named as itself so that its bold face is found.
     QFont sansSerif(u"sans-serif"_s);

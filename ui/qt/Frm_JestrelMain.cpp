@@ -46,21 +46,21 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
     auto *client = new QWidget(this);
     buildForm(*this, *client, forms::mainForm());
     setCentralWidget(client);
-    Btn_ThatWuzJestrel = controlOf<QPushButton>(*this, "Btn_ThatWuzJestrel");
+    auto *Btn_ThatWuzJestrel = controlOf<QPushButton>(*this, "Btn_ThatWuzJestrel");
     Lbl_Jestrel = controlOf<CaptionLabel>(*this, "Lbl_Jestrel");
-    Picture1 = controlOf<PictureBox>(*this, "Picture1");
+    auto *Picture1 = controlOf<PictureBox>(*this, "Picture1");
     Picture1->setCursor(Qt::PointingHandCursor);
 
     menuBar()->setAccessibleName(fromUtf8(forms::kMainMenu.barName));
-    MnuHelp = menuBar()->addMenu(fromUtf8(forms::kMainMenu.caption));
+    QMenu *MnuHelp = menuBar()->addMenu(fromUtf8(forms::kMainMenu.caption));
     MnuHelp->setObjectName(fromUtf8(forms::kMainMenu.name));
     // The menu's own window, which the toolkit leaves unnamed.
     MnuHelp->setAccessibleName(shownCaption(MnuHelp->title()));
-    MnuHelpAbout = MnuHelp->addAction(fromUtf8(forms::kMainMenu.entryCaption));
+    QAction *MnuHelpAbout = MnuHelp->addAction(fromUtf8(forms::kMainMenu.entryCaption));
     MnuHelpAbout->setObjectName(fromUtf8(forms::kMainMenu.entryName));
 
     // Ctrl+C anywhere in the window, and the label's context menu; the label still takes no focus.
-    MnuSayingCopy = new QAction(fromUtf8(forms::kCopySaying.caption), this);
+    auto *MnuSayingCopy = new QAction(fromUtf8(forms::kCopySaying.caption), this);
     MnuSayingCopy->setObjectName(fromUtf8(forms::kCopySaying.name));
     MnuSayingCopy->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(forms::kCopySaying.key)));
     addAction(MnuSayingCopy);

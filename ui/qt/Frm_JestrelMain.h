@@ -6,14 +6,9 @@
 
 #include <memory>
 
-class QAction;
-class QMenu;
-class QPushButton;
-
 namespace jestrel
 {
 
-class PictureBox;
 class ProgramLauncher;
 class RandomSource;
 class CaptionLabel;
@@ -51,12 +46,7 @@ private:
     ProgramLauncher &m_launcher;
     SayingsFile m_sayingsFile;
 
-    QPushButton *Btn_ThatWuzJestrel;
     CaptionLabel *Lbl_Jestrel;
-    PictureBox *Picture1;
-    QMenu *MnuHelp;
-    QAction *MnuHelpAbout;
-    QAction *MnuSayingCopy;
     SayingAnnouncer *m_announcer;
 
     // The about dialog's one instance: made on the first menu choice, then only hidden, so it

@@ -8,7 +8,6 @@
 #include "ui/qt/PictureBox.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QPushButton>
 
 namespace jestrel
@@ -19,14 +18,8 @@ frmAbout::frmAbout(ProgramLauncher &launcher, QWidget *mainWindow)
 {
     // Only BTN_OK can take the focus: labels never do, and the icon box is disabled, so it takes
     // neither the focus nor the mouse.
-    PIC_Icon = controlOf<PictureBox>(*this, "PIC_Icon");
+    auto *PIC_Icon = controlOf<PictureBox>(*this, "PIC_Icon");
     BTN_OK = controlOf<QPushButton>(*this, "BTN_OK");
-    LAB_1 = controlOf<QLabel>(*this, "LAB_1");
-    LAB_2 = controlOf<QLabel>(*this, "LAB_2");
-    LAB_3 = controlOf<QLabel>(*this, "LAB_3");
-    LAB_4 = controlOf<QLabel>(*this, "LAB_4");
-    LAB_5 = controlOf<QLabel>(*this, "LAB_5");
-    LAB_8 = controlOf<QLabel>(*this, "LAB_8");
 
     connect(BTN_OK, &QPushButton::clicked, this, handler(this, &frmAbout::BTN_OK_Click));
     connect(&keyPressesOf(*this), &KeyPresses::typed, this, handler(this, &frmAbout::BTN_OK_KeyPress));

@@ -2,13 +2,11 @@
 
 #include "ui/qt/ModalBox.h"
 
-class QLabel;
 class QPushButton;
 
 namespace jestrel
 {
 
-class PictureBox;
 class ProgramLauncher;
 
 // The about box: the program's icon, title, version and notices, and an OK button that puts it
@@ -35,14 +33,7 @@ private:
 
     ProgramLauncher &m_launcher;
 
-    PictureBox *PIC_Icon;
     QPushButton *BTN_OK;
-    QLabel *LAB_1;
-    QLabel *LAB_2;
-    QLabel *LAB_3;
-    QLabel *LAB_4;
-    QLabel *LAB_5;
-    QLabel *LAB_8;
 };
 
 } // namespace jestrel

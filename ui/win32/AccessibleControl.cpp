@@ -63,7 +63,7 @@ public:
     {
     }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **object) override
+    STDMETHODIMP QueryInterface(REFIID id, void **object) override
     {
         if (id != IID_IUnknown && id != IID_IDispatch && id != __uuidof(IAccessible)) {
             *object = nullptr;
@@ -73,8 +73,8 @@ public:
         AddRef();
         return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&m_references)); }
-    ULONG STDMETHODCALLTYPE Release() override
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&m_references)); }
+    STDMETHODIMP_(ULONG) Release() override
     {
         const LONG left = InterlockedDecrement(&m_references);
         if (left == 0)
@@ -82,7 +82,7 @@ public:
         return static_cast<ULONG>(left);
     }
 
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
+    STDMETHODIMP get_accRole(VARIANT child, VARIANT *role) override
     {
         if (!isSelf(child))
             return m_standard->get_accRole(child, role);
@@ -93,7 +93,7 @@ public:
         role->lVal = kRoles[static_cast<int>(currentRole())];
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override
+    STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR *action) override
     {
         if (!isSelf(child))
             return m_standard->get_accDefaultAction(child, action);
@@ -101,7 +101,7 @@ public:
                                                                   : nullptr;
         return *action ? S_OK : S_FALSE;
     }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    STDMETHODIMP accDoDefaultAction(VARIANT child) override
     {
         if (!isSelf(child))
             return m_standard->accDoDefaultAction(child);
@@ -114,39 +114,33 @@ public:
     }
 
     // Everything else is the system's.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override { return m_standard->GetTypeInfoCount(count); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo **info) override
+    STDMETHODIMP GetTypeInfoCount(UINT *count) override { return m_standard->GetTypeInfoCount(count); }
+    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo **info) override
     {
         return m_standard->GetTypeInfo(index, locale, info);
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR *names, UINT count, LCID locale, DISPID *ids) override
+    STDMETHODIMP GetIDsOfNames(REFIID id, LPOLESTR *names, UINT count, LCID locale, DISPID *ids) override
     {
         return m_standard->GetIDsOfNames(id, names, count, locale, ids);
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS *parameters,
-                                     VARIANT *result, EXCEPINFO *exception, UINT *argument) override
+    STDMETHODIMP Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS *parameters, VARIANT *result,
+                        EXCEPINFO *exception, UINT *argument) override
     {
         return m_standard->Invoke(member, id, locale, flags, parameters, result, exception, argument);
     }
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override { return m_standard->get_accParent(parent); }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override { return m_standard->get_accChildCount(count); }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **object) override
+    STDMETHODIMP get_accParent(IDispatch **parent) override { return m_standard->get_accParent(parent); }
+    STDMETHODIMP get_accChildCount(long *count) override { return m_standard->get_accChildCount(count); }
+    STDMETHODIMP get_accChild(VARIANT child, IDispatch **object) override
     {
         return m_standard->get_accChild(child, object);
     }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
-    {
-        return m_standard->get_accName(child, name);
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
-    {
-        return m_standard->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
+    STDMETHODIMP get_accName(VARIANT child, BSTR *name) override { return m_standard->get_accName(child, name); }
+    STDMETHODIMP get_accValue(VARIANT child, BSTR *value) override { return m_standard->get_accValue(child, value); }
+    STDMETHODIMP get_accDescription(VARIANT child, BSTR *description) override
     {
         return m_standard->get_accDescription(child, description);
     }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
+    STDMETHODIMP get_accState(VARIANT child, VARIANT *state) override
     {
         const HRESULT result = m_standard->get_accState(child, state);
         // Only the blocked window is disabled, which the system does not read into its controls.
@@ -156,47 +150,32 @@ public:
         }
         return result;
     }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override
-    {
-        return m_standard->get_accHelp(child, help);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT child, long *topic) override
+    STDMETHODIMP get_accHelp(VARIANT child, BSTR *help) override { return m_standard->get_accHelp(child, help); }
+    STDMETHODIMP get_accHelpTopic(BSTR *file, VARIANT child, long *topic) override
     {
         return m_standard->get_accHelpTopic(file, child, topic);
     }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
+    STDMETHODIMP get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
     {
         return m_standard->get_accKeyboardShortcut(child, shortcut);
     }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *child) override { return m_standard->get_accFocus(child); }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *children) override
-    {
-        return m_standard->get_accSelection(children);
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
-    {
-        return m_standard->accSelect(flags, child);
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(long *left, long *top, long *width, long *height, VARIANT child) override
+    STDMETHODIMP get_accFocus(VARIANT *child) override { return m_standard->get_accFocus(child); }
+    STDMETHODIMP get_accSelection(VARIANT *children) override { return m_standard->get_accSelection(children); }
+    STDMETHODIMP accSelect(long flags, VARIANT child) override { return m_standard->accSelect(flags, child); }
+    STDMETHODIMP accLocation(long *left, long *top, long *width, long *height, VARIANT child) override
     {
         return m_standard->accLocation(left, top, width, height, child);
     }
-    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT *end) override
+    STDMETHODIMP accNavigate(long direction, VARIANT start, VARIANT *end) override
     {
         return m_standard->accNavigate(direction, start, end);
     }
-    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT *child) override
+    STDMETHODIMP accHitTest(long left, long top, VARIANT *child) override
     {
         return m_standard->accHitTest(left, top, child);
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
-    {
-        return m_standard->put_accName(child, name);
-    }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
-    {
-        return m_standard->put_accValue(child, value);
-    }
+    STDMETHODIMP put_accName(VARIANT child, BSTR name) override { return m_standard->put_accName(child, name); }
+    STDMETHODIMP put_accValue(VARIANT child, BSTR value) override { return m_standard->put_accValue(child, value); }
 
 private:
     ~AccessibleControl() { m_standard->Release(); }

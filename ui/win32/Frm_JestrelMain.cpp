@@ -26,10 +26,10 @@ namespace
 {
 
 // The menu bar: Help, holding About. It goes with the window it is given to.
-HMENU mainMenu(HMENU &help)
+HMENU mainMenu()
 {
     const HMENU bar = CreateMenu();
-    help = CreatePopupMenu();
+    const HMENU help = CreatePopupMenu();
     if (!bar || !help || !AppendMenuW(help, MF_STRING, kAboutCommandId, toWide(forms::kMainMenu.entryCaption).c_str())
         || !AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), toWide(forms::kMainMenu.caption).c_str()))
         throw RuntimeFailure(FailureKind::WindowOperation, "Cannot make the Help menu.");
@@ -57,7 +57,7 @@ Frm_JestrelMain::Frm_JestrelMain(RandomSource &random, ProgramLauncher &launcher
 {
     // Fixed in size: a frame without a sizing border or a maximise box. It takes dropped files as
     // DragAcceptFiles would have it, without loading the shell at start.
-    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_ACCEPTFILES, nullptr, mainMenu(MnuHelp));
+    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_ACCEPTFILES, nullptr, mainMenu());
     Btn_ThatWuzJestrel = control("Btn_ThatWuzJestrel");
     Lbl_Jestrel = control("Lbl_Jestrel");
     makeLiveRegion(Lbl_Jestrel);

@@ -48,7 +48,6 @@ private:
     HWND Btn_ThatWuzJestrel = nullptr;
     HWND Lbl_Jestrel = nullptr;
     HWND Picture1 = nullptr;
-    HMENU MnuHelp = nullptr;
     MenuHandle MnuSaying;
 
     std::unique_ptr<ToolTips> m_toolTips;

@@ -7,19 +7,17 @@
 namespace jestrel
 {
 
-struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
+// Owns a handle that destroy gives back to the system.
+template<typename Handle, auto destroy> struct HandleDestroyer {
+    void operator()(Handle handle) const { destroy(handle); }
 };
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
+template<typename Handle, auto destroy>
+using OwnedHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleDestroyer<Handle, destroy>>;
 
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
-using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+using BitmapHandle = OwnedHandle<HBITMAP, DeleteObject>;
+using FontHandle = OwnedHandle<HFONT, DeleteObject>;
+using IconHandle = OwnedHandle<HICON, DestroyIcon>;
 // For a menu that no window holds, which goes with none.
-using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+using MenuHandle = OwnedHandle<HMENU, DestroyMenu>;
 
 } // namespace jestrel
